@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-noto-core fonts-noto-color-emoji fonts-material-design-icons-iconfont
   # libraries
-  libspdlog-dev libfmt-dev nlohmann-json3-dev libgmime-3.0-dev libxml2-dev
+  libspdlog-dev libfmt-dev nlohmann-json3-dev libgmime-3.0-dev libxml2-dev libssl-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
 )

@@ -37,13 +37,15 @@ LocalStateLocation LocalStateLocation::owned(orvo::storage::TempFolder scratch) 
   return location;
 }
 
-MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation location)
+MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation location,
+                 std::optional<engine::EngineHandle> engine)
     : state_(std::move(state)),
       theme_(orvo::ui::Theme::dark()),
       welcome_(theme_, orvo::ui::Icon::Mail, welcome_title, welcome_body,
                orvo::ui::EmptyState::Action{add_account_label, add_account_action}),
       location_(std::move(location)),
-      compose_format_(state::load_compose_format(location_.folder)) {
+      compose_format_(state::load_compose_format(location_.folder)),
+      engine_(std::move(engine)) {
   auto sidebar = std::make_unique<pane::Pane>(pane::PaneKind::Sidebar, state_, theme_);
   auto list = std::make_unique<pane::Pane>(pane::PaneKind::List, state_, theme_);
   auto reader = std::make_unique<pane::Pane>(pane::PaneKind::Reader, state_, theme_);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/engine_worker.h"
 #include "pane/pane.h"
 #include "platform/storage/temp_folder.h"
 #include "platform/ui/empty_state.h"
@@ -30,7 +31,9 @@ struct LocalStateLocation {
 // while no account is configured.
 class MailApp final : public orvo::ui::Widget {
  public:
-  MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation location);
+  // A window built for a start scene has no engine.
+  MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation location,
+          std::optional<engine::EngineHandle> engine);
 
   [[nodiscard]] state::MailState& state() { return *state_; }
   [[nodiscard]] orvo::ui::NavShell& shell() { return *shell_; }
@@ -70,6 +73,7 @@ class MailApp final : public orvo::ui::Widget {
   orvo::ui::EmptyState welcome_;
   LocalStateLocation location_;
   state::ComposeFormat compose_format_;
+  std::optional<engine::EngineHandle> engine_;
 
   orvo::ui::Size window_;
   orvo::ui::NodeId content_node_ = 0;

@@ -6,8 +6,10 @@
 #include "app/scene_setup.h"
 #include "app/scenes.h"
 #include "engine/sample_mailbox.h"
+#include "engine/start_engine.h"
 #include "platform/accounts/config_root.h"
 #include "platform/log/log.h"
+#include "platform/ui/ui_waker.h"
 #include "state/account_list.h"
 
 namespace mail::app {
@@ -31,12 +33,23 @@ state::AccountList load_user_accounts() {
   return state::load_account_list(*store, vault ? &*vault : nullptr);
 }
 
-std::vector<state::AccountEntry> sample_entries() {
+std::vector<state::AccountEntry> entries_for(std::vector<engine::AccountConfig> accounts) {
   std::vector<state::AccountEntry> entries;
-  for (engine::AccountConfig& config : engine::sample_accounts()) {
-    entries.push_back({.id = config.email, .config = std::move(config)});
-  }
+  for (engine::AccountConfig& config : accounts) entries.push_back({.id = config.email, .config = std::move(config)});
   return entries;
+}
+
+std::shared_ptr<state::MailState> sample_state() {
+  engine::SampleMailbox sample = engine::sample_mailbox();
+  auto state = std::make_shared<state::MailState>(entries_for(std::move(sample.accounts)), 0,
+                                                  orvo::ui::ImageStore::create(), engine::sample_clock_minutes);
+  for (message::MessageRecord& record : sample.messages) state->store.insert(std::move(record));
+  return state;
+}
+
+std::shared_ptr<state::MailState> first_run_state() {
+  return std::make_shared<state::MailState>(std::vector<state::AccountEntry>(), 0, orvo::ui::ImageStore::create(),
+                                            engine::sample_clock_minutes);
 }
 
 LocalStateLocation scene_location() {
@@ -55,16 +68,14 @@ std::unique_ptr<orvo::ui::Widget> make_normal_root() {
   auto state = std::make_shared<state::MailState>(std::move(accounts.entries), accounts.active,
                                                   orvo::ui::ImageStore::create(), minutes_now());
   const auto root = orvo::accounts::config_root();
-  return std::make_unique<MailApp>(std::move(state),
-                                   root ? LocalStateLocation::at(*root) : LocalStateLocation::none());
+  return std::make_unique<MailApp>(std::move(state), root ? LocalStateLocation::at(*root) : LocalStateLocation::none(),
+                                   engine::start_engine(root, orvo::ui::wake_ui));
 }
 
 std::unique_ptr<orvo::ui::Widget> make_scene_root(const orvo::ui::LaunchContext& context) {
   const std::string_view scene = requested_scene(context.scene);
-  auto accounts = scene == "firstrun" ? std::vector<state::AccountEntry>() : sample_entries();
-  auto state = std::make_shared<state::MailState>(std::move(accounts), 0, orvo::ui::ImageStore::create(),
-                                                  engine::sample_clock_minutes);
-  auto app = std::make_unique<MailApp>(std::move(state), scene_location());
+  auto app = std::make_unique<MailApp>(scene == "firstrun" ? first_run_state() : sample_state(), scene_location(),
+                                       std::nullopt);
   apply_scene_setup(*app, scene);
   return app;
 }

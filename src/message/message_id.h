@@ -18,6 +18,12 @@ struct MessageId {
   [[nodiscard]] std::string to_string() const;
   // The form above, in either case; anything else is no id.
   static std::optional<MessageId> parse(std::string_view text);
+  // The id of a message that carries this Message-ID. Blanks and angle brackets around it
+  // do not count, so a message fetched again, or from another folder, keeps its id. One
+  // that is empty without them identifies nothing: such messages would all share one id.
+  static std::optional<MessageId> from_message_id(std::string_view message_id);
+  // A fresh version-4 UUID, for a message without a Message-ID.
+  static MessageId random();
 
   friend auto operator<=>(const MessageId&, const MessageId&) = default;
 };

@@ -4,6 +4,16 @@
 #include <atomic>
 
 namespace mail::state {
+namespace {
+
+// Starred is a view of the Inbox: its starred messages, and whatever the server
+// delivered for the view itself.
+bool shown_in(const MessageRecord& record, FolderKind kind) {
+  if (kind == FolderKind::Starred && record.starred && record.folder == FolderKind::Inbox) return true;
+  return record.folder == kind;
+}
+
+}  // namespace
 
 std::uint64_t next_revision() {
   static std::atomic<std::uint64_t> counter{0};
@@ -69,8 +79,7 @@ void MessageStore::clear() {
 
 std::vector<MessageId> MessageStore::folder(FolderKind kind) const {
   std::vector<MessageId> ids;
-  std::ranges::copy_if(order_, std::back_inserter(ids),
-                       [&](const MessageId& id) { return records_.at(id).folder == kind; });
+  std::ranges::copy_if(order_, std::back_inserter(ids), [&](const MessageId& id) { return shown_in(records_.at(id), kind); });
   return ids;
 }
 

@@ -32,7 +32,7 @@ class MessageStore {
   bool remove(const MessageId& id);
   void clear();
 
-  // The folder's messages in store order.
+  // The folder's messages in store order; Starred lists the starred Inbox messages too.
   [[nodiscard]] std::vector<MessageId> folder(FolderKind kind) const;
   [[nodiscard]] const std::vector<MessageId>& order() const { return order_; }
   [[nodiscard]] std::size_t size() const { return order_.size(); }

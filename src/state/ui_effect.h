@@ -4,6 +4,7 @@
 #include <string>
 #include <variant>
 
+#include "engine/engine_request.h"
 #include "message/message_id.h"
 
 namespace mail::state {
@@ -42,6 +43,9 @@ struct SaveAttachment {
   MessageId id;
   std::size_t index = 0;
 };
+struct Request {
+  engine::EngineRequest request;
+};
 struct Status {
   std::string text;
 };
@@ -50,6 +54,7 @@ struct ConfirmPurge {};
 
 using UiEffect = std::variant<effect::ShowReader, effect::ShowList, effect::CloseDrawer, effect::ComposeNew,
                               effect::Reply, effect::ReplyAll, effect::Forward, effect::EditDraft, effect::ContextMenu,
-                              effect::OpenSetup, effect::SaveAttachment, effect::Status, effect::ConfirmPurge>;
+                              effect::OpenSetup, effect::SaveAttachment, effect::Request, effect::Status,
+                              effect::ConfirmPurge>;
 
 }  // namespace mail::state

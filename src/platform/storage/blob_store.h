@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <expected>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,8 @@ class BlobStore {
   static constexpr std::size_t max_content_size = std::size_t{32} << 20;
 
   explicit BlobStore(const std::filesystem::path& root);
+  // A store with nowhere to keep anything: it holds no blob and takes none.
+  static BlobStore nowhere() { return BlobStore(); }
 
   // The key of the stored content. Storing a content that is already present is
   // harmless, and mends its entry if that was damaged.
@@ -28,9 +31,10 @@ class BlobStore {
   [[nodiscard]] static bool verify(std::string_view key, std::string_view content);
 
  private:
+  BlobStore() = default;
   [[nodiscard]] std::filesystem::path entry_path(std::string_view key) const;
 
-  std::filesystem::path folder_;
+  std::optional<std::filesystem::path> folder_;
 };
 
 }  // namespace orvo::storage

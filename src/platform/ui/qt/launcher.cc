@@ -18,6 +18,7 @@
 #include "platform/ui/launch_options.h"
 #include "platform/ui/qt/qt_text_renderer.h"
 #include "platform/ui/qt/shell_window.h"
+#include "platform/ui/qt/ui_wake_handler.h"
 
 namespace orvo::ui::launch {
 namespace {
@@ -114,6 +115,7 @@ int show_window(FrameDriver& driver, const LaunchDescription& description, const
     window.setMinimumSize(window.size());
     window.setMaximumSize(window.size());
   }
+  qt::set_ui_wake_handler([&window] { window.frame(); });
   window.show();
   window.frame();
   for (const ScriptStep& step : script) {
@@ -121,7 +123,9 @@ int show_window(FrameDriver& driver, const LaunchDescription& description, const
     else if (const auto* action = std::get_if<SemanticAction>(&step)) window.perform(*action);
     else process_events_for(std::get<Pause>(step).duration);
   }
-  return QGuiApplication::exec();
+  const int code = QGuiApplication::exec();
+  qt::set_ui_wake_handler({});
+  return code;
 }
 
 int run(LaunchDescription& description, int argc, char** argv) {
