@@ -11,8 +11,11 @@ packages=(
   fonts-noto-core fonts-noto-color-emoji fonts-material-design-icons-iconfont
   # libraries
   libspdlog-dev libfmt-dev nlohmann-json3-dev libgmime-3.0-dev libxml2-dev libssl-dev
+  libasio-dev libcurl4-openssl-dev ca-certificates
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # real servers on 127.0.0.1 for the integration tests
+  dovecot-imapd openssl python3
 )
 
 missing=()

@@ -10,7 +10,6 @@ namespace mail::app {
 
 using orvo::ui::AccessNode;
 using orvo::ui::AccessRole;
-using orvo::ui::EventOutcome;
 using orvo::ui::NavShell;
 
 namespace {
@@ -22,11 +21,6 @@ const char* const welcome_title = "Welcome to Mail";
 const char* const welcome_body = "Add your email account to start reading and sending mail.";
 const char* const add_account_label = "Add account";
 const char* const add_account_action = "mail.add-account";
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 }  // namespace
 
@@ -45,7 +39,7 @@ MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation loc
                orvo::ui::EmptyState::Action{add_account_label, add_account_action}),
       location_(std::move(location)),
       compose_format_(state::load_compose_format(location_.folder)),
-      engine_(std::move(engine)) {
+      engine_(std::move(engine), location_.folder) {
   auto sidebar = std::make_unique<pane::Pane>(pane::PaneKind::Sidebar, state_, theme_);
   auto list = std::make_unique<pane::Pane>(pane::PaneKind::List, state_, theme_);
   auto reader = std::make_unique<pane::Pane>(pane::PaneKind::Reader, state_, theme_);
@@ -59,12 +53,11 @@ MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation loc
   shell_->set_drawer_widths(sidebar_widths);
 }
 
-void MailApp::sync(const orvo::ui::FrameContext& context) { shell_->sync(context); }
-
 orvo::ui::NodeId MailApp::build_layout(orvo::ui::LayoutTree& tree, const orvo::ui::FrameContext& context) {
   const double scale = std::clamp(context.text_scale, 0.5, 4.0);
   if (theme_.scale != scale) theme_ = orvo::ui::Theme::dark(scale);
   window_ = context.window;
+  text_scale_ = context.text_scale;
   shell_->set_compact_breakpoint(std::max(compact_breakpoint * context.text_scale, 1.0));
   content_node_ = welcome_shown() ? welcome_.build_layout(tree, context) : shell_->build_layout(tree, context);
   return tree.add_node({.width = orvo::ui::Dimension::points(window_.width),
@@ -106,64 +99,20 @@ void MailApp::draw(orvo::ui::Canvas& canvas) {
   } else {
     shell_->draw(canvas);
   }
+  if (context_menu_) context_menu_->draw(canvas, theme_, *state_, window_, text_scale_);
+  if (purge_confirmation_) purge_confirmation_->draw(canvas, theme_, window_);
+  if (shortcut_reference_) shortcut_reference_->draw(canvas, theme_, window_, std::clamp(text_scale_, 0.5, 4.0));
   if (state_->status) {
     orvo::ui::toast::paint_transient(canvas, window, *state_->status, status_tone(*state_->status), theme_);
   }
 }
 
-EventOutcome MailApp::handle_event(const orvo::ui::Event& event, const orvo::ui::FrameContext& context) {
-  if (const auto* move = std::get_if<orvo::ui::PointerMove>(&event)) state_->pointer = move->position;
-  dirty_ = true;
-  if (welcome_shown()) {
-    const auto* press = std::get_if<orvo::ui::PointerPress>(&event);
-    const auto* key = std::get_if<orvo::ui::KeyPress>(&event);
-    const bool activates = (press != nullptr && welcome_.action_at(press->position)) ||
-                           (key != nullptr && key->key == orvo::ui::Key::Enter);
-    if (!activates) return EventOutcome::Ignored;
-    perform_semantic_action({.id = add_account_action}, context);
-    return EventOutcome::Handled;
-  }
-  const EventOutcome outcome = shell_->handle_event(event, context);
-  drain_effects();
-  return outcome;
-}
-
 std::optional<std::string> MailApp::tooltip_at(orvo::ui::Point point) const {
-  if (welcome_shown()) return std::nullopt;
+  if (welcome_shown() || context_menu_ || purge_confirmation_ || shortcut_reference_) return std::nullopt;
   return shell_->tooltip_at(point);
 }
 
 bool MailApp::accepts_text_input() const { return !welcome_shown() && shell_->accepts_text_input(); }
-
-bool MailApp::perform_semantic_action(const orvo::ui::SemanticAction& action, const orvo::ui::FrameContext&) {
-  if (action.id != add_account_action || action.kind != orvo::ui::SemanticKind::Invoke) return false;
-  state_->queue(state::effect::OpenSetup{.edit = false});
-  drain_effects();
-  dirty_ = true;
-  return true;
-}
-
-void MailApp::drain_effects() {
-  std::vector<state::UiEffect> effects = std::exchange(state_->effects, {});
-  for (const state::UiEffect& effect : effects) apply_effect(effect);
-}
-
-// Effects whose parts (composer, setup form, menus, the engine) are not part of the
-// window yet are dropped.
-void MailApp::apply_effect(const state::UiEffect& effect) {
-  std::visit(Overloaded{
-                 [&](const state::effect::ShowReader&) { shell_->set_detail_shown(true); },
-                 [&](const state::effect::ShowList&) { shell_->set_detail_shown(false); },
-                 [&](const state::effect::CloseDrawer&) {
-                   if (shell_->has_sidebar() && shell_->drawer_open()) {
-                     shell_->set_sidebar_state(NavShell::SidebarState::Automatic);
-                   }
-                 },
-                 [&](const state::effect::Status& status) { state_->set_status(status.text); },
-                 [](const auto&) {},
-             },
-             effect);
-}
 
 std::string MailApp::view_label() const {
   if (!state_->layout.compact) return "folders, message list, and reading pane";
@@ -194,18 +143,34 @@ std::optional<AccessNode> MailApp::accessibility() const {
     return root;
   }
   root.value = "Current view: " + view_label();
+  if (busy()) root.children.push_back({.role = AccessRole::Status, .label = "Syncing mail"});
   if (state_->status) root.children.push_back({.role = AccessRole::Status, .label = *state_->status});
   std::ranges::move(pane_nodes(), std::back_inserter(root.children));
+  if (context_menu_) root.children.push_back(context_menu_->accessibility(*state_));
+  if (purge_confirmation_) root.children.push_back(purge_confirmation_->accessibility());
+  if (shortcut_reference_) root.children.push_back(shortcut_reference_->accessibility());
   return root;
 }
 
 bool MailApp::needs_animation_frame() const { return !welcome_shown() && shell_->needs_animation_frame(); }
+
+std::optional<orvo::ui::Instant> MailApp::next_wake() const {
+  const std::optional<orvo::ui::Instant> expiry = status_expiry_.deadline();
+  if (!engine_.busy()) return expiry;
+  const orvo::ui::Instant soon = orvo::ui::Clock::now() + std::chrono::milliseconds(16);
+  return expiry ? std::min(soon, *expiry) : soon;
+}
 
 bool MailApp::is_dirty() const { return dirty_ || state_->changed; }
 
 void MailApp::clear_dirty() {
   dirty_ = false;
   state_->changed = false;
+}
+
+void MailApp::open_shortcut_reference() {
+  shortcut_reference_.emplace();
+  dirty_ = true;
 }
 
 }  // namespace mail::app

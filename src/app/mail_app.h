@@ -4,7 +4,12 @@
 #include <memory>
 #include <optional>
 
-#include "engine/engine_worker.h"
+#include "app/context_menu.h"
+#include "app/engine_link.h"
+#include "app/global_shortcuts.h"
+#include "app/purge_confirmation.h"
+#include "app/shortcut_reference.h"
+#include "app/status_expiry.h"
 #include "pane/pane.h"
 #include "platform/storage/temp_folder.h"
 #include "platform/ui/empty_state.h"
@@ -28,8 +33,10 @@ struct LocalStateLocation {
 };
 
 // The root widget: the three panes in the collapsing shell, or the welcome screen
-// while no account is configured.
-class MailApp final : public orvo::ui::Widget {
+// while no account is configured, with the overlays above them. Each update applies
+// what the engine reported, carries out what the state asked for and keeps the
+// status line.
+class MailApp final : public orvo::ui::Widget, private ShortcutHost {
  public:
   // A window built for a start scene has no engine.
   MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation location,
@@ -39,8 +46,19 @@ class MailApp final : public orvo::ui::Widget {
   [[nodiscard]] orvo::ui::NavShell& shell() { return *shell_; }
   [[nodiscard]] state::ComposeFormat compose_format() const { return compose_format_; }
   [[nodiscard]] const std::optional<std::filesystem::path>& local_state_folder() const { return location_.folder; }
+  [[nodiscard]] bool busy() const { return engine_.busy() || sync_shown_running_; }
+  [[nodiscard]] const std::optional<ContextMenu>& context_menu() const { return context_menu_; }
+  [[nodiscard]] bool purge_confirmation_open() const { return purge_confirmation_.has_value(); }
+  [[nodiscard]] bool shortcut_reference_open() const { return shortcut_reference_.has_value(); }
+
   // The next layout pass finishes the shell's transitions at once.
   void request_snap() { snap_requested_ = true; }
+  // Shows a synchronisation as running without an engine (a start scene).
+  void show_sync_running() { sync_shown_running_ = true; }
+  // Carries out and forgets every effect the state queued, in order.
+  void drain_effects();
+  // Asks the engine for the current folder again; false without an account or engine.
+  bool refresh_current_folder();
 
   void sync(const orvo::ui::FrameContext& context) override;
   orvo::ui::NodeId build_layout(orvo::ui::LayoutTree& tree, const orvo::ui::FrameContext& context) override;
@@ -51,18 +69,43 @@ class MailApp final : public orvo::ui::Widget {
   [[nodiscard]] bool accepts_text_input() const override;
   [[nodiscard]] std::optional<orvo::ui::AccessNode> accessibility() const override;
   bool perform_semantic_action(const orvo::ui::SemanticAction& action, const orvo::ui::FrameContext& context) override;
+  [[nodiscard]] bool needs_idle_sync() const override { return engine_.busy(); }
   [[nodiscard]] bool needs_animation_frame() const override;
+  [[nodiscard]] std::optional<orvo::ui::Instant> next_wake() const override;
   [[nodiscard]] bool is_dirty() const override;
   void clear_dirty() override;
   [[nodiscard]] std::string_view type_name() const override { return "MailApp"; }
 
  private:
+  // ShortcutHost
+  void open_shortcut_reference() override;
+  void refresh() override { refresh_current_folder(); }
+
   [[nodiscard]] bool welcome_shown() const { return state_->accounts.empty(); }
   void update_layout_mirror();
-  void drain_effects();
-  void apply_effect(const state::UiEffect& effect);
+  void apply_effect(state::UiEffect& effect);
+  void open_purge_confirmation();
+  void confirm_purge();
+  void choose_menu_item(std::size_t index);
+  void connect_once();
+  void refresh_when_due();
   [[nodiscard]] std::string view_label() const;
   [[nodiscard]] std::vector<orvo::ui::AccessNode> pane_nodes() const;
+
+  // Input, in the order the layers take it.
+  orvo::ui::EventOutcome route_event(const orvo::ui::Event& event, const orvo::ui::FrameContext& context);
+  orvo::ui::EventOutcome handle_menu_event(const orvo::ui::Event& event);
+  orvo::ui::EventOutcome handle_welcome_event(const orvo::ui::Event& event, const orvo::ui::FrameContext& context);
+
+  // Semantic actions, by the prefix of their id.
+  bool perform_routed_action(const orvo::ui::SemanticAction& action);
+  bool perform_menu_action(const orvo::ui::SemanticAction& action);
+  bool perform_purge_action(const orvo::ui::SemanticAction& action);
+  bool perform_account_action(const orvo::ui::SemanticAction& action);
+  bool perform_folder_action(const orvo::ui::SemanticAction& action);
+  bool perform_bulk_action(const orvo::ui::SemanticAction& action);
+  bool perform_message_action(const orvo::ui::SemanticAction& action);
+  bool perform_reader_action(const orvo::ui::SemanticAction& action);
 
   std::shared_ptr<state::MailState> state_;
   orvo::ui::Theme theme_;
@@ -73,11 +116,20 @@ class MailApp final : public orvo::ui::Widget {
   orvo::ui::EmptyState welcome_;
   LocalStateLocation location_;
   state::ComposeFormat compose_format_;
-  std::optional<engine::EngineHandle> engine_;
+  EngineLink engine_;
+  StatusExpiry status_expiry_;
+
+  std::optional<ContextMenu> context_menu_;
+  std::optional<PurgeConfirmation> purge_confirmation_;
+  std::optional<ShortcutReference> shortcut_reference_;
 
   orvo::ui::Size window_;
+  double text_scale_ = 1;
   orvo::ui::NodeId content_node_ = 0;
   bool snap_requested_ = false;
+  bool sync_shown_running_ = false;
+  bool connected_once_ = false;
+  message::Minutes last_refresh_ = 0;
   bool dirty_ = true;
 };
 

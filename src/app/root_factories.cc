@@ -44,6 +44,7 @@ std::shared_ptr<state::MailState> sample_state() {
   auto state = std::make_shared<state::MailState>(entries_for(std::move(sample.accounts)), 0,
                                                   orvo::ui::ImageStore::create(), engine::sample_clock_minutes);
   for (message::MessageRecord& record : sample.messages) state->store.insert(std::move(record));
+  state->repair_selection();
   return state;
 }
 

@@ -10,6 +10,7 @@
 
 #include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 
 #include "message/ascii.h"
 
@@ -53,8 +54,8 @@ constexpr std::array<ElementRole, 44> element_roles{{
 }};
 static_assert(std::ranges::is_sorted(element_roles, {}, &ElementRole::name));
 
-Role role_of(const xmlNode& element) {
-  const std::string_view name = reinterpret_cast<const char*>(element.name);
+Role role_of(const xmlChar* element) {
+  const std::string_view name = reinterpret_cast<const char*>(element);
   const auto found = std::ranges::lower_bound(element_roles, name, {}, &ElementRole::name);
   return (found == element_roles.end() || found->name != name) ? Role::Inline : found->role;
 }
@@ -65,6 +66,8 @@ Role role_of(const xmlNode& element) {
 class PlainText {
  public:
   void open(Role role) {
+    if (role == Role::Hidden) ++hidden_depth_;
+    if (hidden_depth_ > 0) return;
     switch (role) {
       case Role::Line: end_line(); break;
       case Role::Paragraph: end_paragraph(); break;
@@ -85,6 +88,8 @@ class PlainText {
   }
 
   void close(Role role) {
+    if (role == Role::Hidden) --hidden_depth_;
+    if (hidden_depth_ > 0) return;
     switch (role) {
       case Role::Line:
       case Role::ListItem: end_line(); break;
@@ -101,6 +106,7 @@ class PlainText {
   }
 
   void text(std::string_view content) {
+    if (hidden_depth_ > 0) return;
     if (preformatted_depth_ > 0) {
       std::ranges::copy_if(content, std::back_inserter(out_), [](char c) { return c != '\r'; });
       return;
@@ -143,66 +149,59 @@ class PlainText {
   std::string out_;
   bool blank_pending_ = false;
   int preformatted_depth_ = 0;
+  int hidden_depth_ = 0;
 };
 
-void open_node(const xmlNode& node, PlainText& text) {
-  if (node.type == XML_ELEMENT_NODE) text.open(role_of(node));
-  if (node.type == XML_TEXT_NODE || node.type == XML_CDATA_SECTION_NODE) {
-    text.text(reinterpret_cast<const char*>(node.content));
-  }
+// The parser reports elements and text as it meets them, and closes implied and unclosed
+// elements itself. No tree is built: a long or deeply nested document costs no more than
+// the parser's own element stack.
+PlainText& plain_text(void* context) { return *static_cast<PlainText*>(context); }
+
+void on_element_start(void* context, const xmlChar* name, const xmlChar** /*attributes*/) {
+  plain_text(context).open(role_of(name));
 }
 
-bool enters(const xmlNode& node) {
-  return node.type == XML_ELEMENT_NODE && node.children != nullptr && role_of(node) != Role::Hidden;
+void on_element_end(void* context, const xmlChar* name) { plain_text(context).close(role_of(name)); }
+
+void on_text(void* context, const xmlChar* characters, int length) {
+  plain_text(context).text({reinterpret_cast<const char*>(characters), static_cast<std::size_t>(length)});
 }
 
-// Walks the tree without recursion: a message can nest elements deeper than any stack.
-void render(const xmlNode* root, PlainText& text) {
-  const xmlNode* node = root;
-  while (node != nullptr) {
-    open_node(*node, text);
-    if (enters(*node)) {
-      node = node->children;
-      continue;
-    }
-    while (node != nullptr) {
-      if (node->type == XML_ELEMENT_NODE) text.close(role_of(*node));
-      if (node == root) return;
-      if (node->next != nullptr) {
-        node = node->next;
-        break;
-      }
-      node = node->parent;
-    }
-  }
+xmlSAXHandler text_handler() {
+  xmlSAXHandler handler{};
+  handler.startElement = on_element_start;
+  handler.endElement = on_element_end;
+  handler.characters = on_text;
+  handler.ignorableWhitespace = on_text;  // blanks between inline elements still separate words
+  handler.cdataBlock = on_text;
+  return handler;
 }
 
-struct DocumentDeleter {
-  void operator()(xmlDoc* document) const { xmlFreeDoc(document); }
+struct ContextFree {
+  void operator()(htmlParserCtxt* context) const { htmlFreeParserCtxt(context); }
 };
-using Document = std::unique_ptr<xmlDoc, DocumentDeleter>;
+using ParserContext = std::unique_ptr<htmlParserCtxt, ContextFree>;
 
-Document read_html(std::string_view html) {
-  static std::once_flag initialised;
-  std::call_once(initialised, xmlInitParser);
-  // The text is UTF-8 already, whatever a <meta> inside it claims; nothing is fetched.
-  // Without the "huge" option text nested past 256 elements, or beyond 10 MB in one run,
-  // would silently go missing; the walk below copes with any depth.
-  constexpr int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                          HTML_PARSE_NONET | HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT |
-                          static_cast<int>(XML_PARSE_HUGE);
-  const int size = static_cast<int>(std::min<std::size_t>(html.size(), INT_MAX));
-  return Document(htmlReadMemory(html.data(), size, nullptr, "UTF-8", options));
-}
+// The text is UTF-8 already, whatever a <meta> inside it claims; nothing is fetched; and
+// without the "huge" option, text nested past 256 elements, or beyond 10 MB in one run,
+// would silently go missing.
+constexpr int parse_options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
+                              HTML_PARSE_NONET | HTML_PARSE_IGNORE_ENC | static_cast<int>(XML_PARSE_HUGE);
 
 }  // namespace
 
 std::string html_to_text(std::string_view html) {
-  const Document document = read_html(html);
-  const xmlNode* root = document ? xmlDocGetRootElement(document.get()) : nullptr;
-  if (root == nullptr) return {};
+  static std::once_flag initialised;
+  std::call_once(initialised, xmlInitParser);
+  const int size = static_cast<int>(std::min<std::size_t>(html.size(), INT_MAX));
+  const ParserContext context(htmlCreateMemoryParserCtxt(html.data(), size));
+  if (!context) return {};
   PlainText text;
-  render(root, text);
+  *context->sax = text_handler();
+  context->userData = &text;
+  xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
+  htmlCtxtUseOptions(context.get(), parse_options);
+  htmlParseDocument(context.get());
   return std::move(text).finish();
 }
 

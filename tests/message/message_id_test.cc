@@ -17,7 +17,8 @@ TEST(MessageIdFromMessageId, HashesTheIdWithoutItsBlanksAndBrackets) {
     ASSERT_TRUE(id.has_value()) << header;
     EXPECT_EQ(id->to_string(), expected) << header;
   }
-  EXPECT_NE(MessageId::from_message_id("other@example.org"), MessageId::from_message_id("<sample-launch-plan-root@example.org>"));
+  EXPECT_NE(MessageId::from_message_id("other@example.org"),
+            MessageId::from_message_id("sample-launch-plan-root@example.org"));
 }
 
 TEST(MessageIdFromMessageId, NamesNothingWhenOnlyBracketsAndBlanksAreLeft) {

@@ -17,7 +17,6 @@ namespace {
 
 using test::crlf;
 using ::testing::ElementsAre;
-using ::testing::Field;
 
 MessageRecord parsed(std::string_view lf_text, const Delivery& delivery = {}) {
   auto record = parse_message(crlf(lf_text), delivery);
@@ -186,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "From: a@example.org\nContent-Type: text/plain; charset=x-no-such-charset\n\ncaf\xe9", "café",
                 std::nullopt},
         BodyRow{"broken_utf8_keeps_the_good_text",
-                "From: a@example.org\nContent-Type: text/plain; charset=utf-8\n\nna\xefve \xe2\x9c\x93", 
+                "From: a@example.org\nContent-Type: text/plain; charset=utf-8\n\nna\xefve \xe2\x9c\x93",
                 "na\ufffdve \u2713", std::nullopt}),
     row_name<BodyRow>);
 

@@ -8,8 +8,13 @@ namespace {
 nlohmann::ordered_json to_json(const AccessNode& node) {
   nlohmann::ordered_json json{{"role", role_name(node.role)}, {"label", node.label}};
   if (!node.value.empty()) json["value"] = node.value;
+  if (!node.description.empty()) json["description"] = node.description;
   if (!node.id.empty()) json["id"] = node.id;
   if (node.bounds) json["bounds"] = {node.bounds->x0, node.bounds->y0, node.bounds->x1, node.bounds->y1};
+  if (!node.actions.empty()) {
+    auto& actions = json["actions"] = nlohmann::ordered_json::array();
+    for (const AccessAction& action : node.actions) actions.push_back({{"label", action.label}, {"id", action.id}});
+  }
   if (!node.children.empty()) {
     auto& children = json["children"] = nlohmann::ordered_json::array();
     for (const AccessNode& child : node.children) children.push_back(to_json(child));

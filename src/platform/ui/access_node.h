@@ -30,14 +30,22 @@ enum class AccessRole : std::uint8_t {
 
 std::string_view role_name(AccessRole role);
 
+// A named command a node offers, reached through its semantic-action id.
+struct AccessAction {
+  std::string label;
+  std::string id;
+};
+
 // One node of the accessibility tree. `id` is the semantic-action id that reaches
-// the control (empty for nodes that take no action).
+// the control itself (empty for nodes that take no action).
 struct AccessNode {
   AccessRole role = AccessRole::Group;
   std::string label;
   std::string value;
+  std::string description;
   std::string id;
   std::optional<Rect> bounds;
+  std::vector<AccessAction> actions;
   std::vector<AccessNode> children;
 };
 

@@ -1,0 +1,125 @@
+#include "app/engine_link.h"
+
+#include <fmt/format.h>
+
+#include "app/sync_report.h"
+#include "platform/log/log.h"
+
+namespace mail::app {
+namespace {
+
+using orvo::accounts::SyncState;
+
+constexpr std::string_view target = "mail::app";
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+
+std::string account_of(const engine::EngineRequest& request) {
+  return std::visit(Overloaded{[](const engine::request::OAuthSignIn& sign_in) { return sign_in.account_key; },
+                               [](const auto& other) { return other.account.email; }},
+                    request);
+}
+
+// The kind of request an event can answer.
+engine::RequestKind kind_of_event(const engine::EngineEvent& event) {
+  return std::visit(Overloaded{[](const engine::event::Connected&) { return engine::RequestKind::Connect; },
+                               [](const engine::event::FoldersListed&) { return engine::RequestKind::Connect; },
+                               [](const engine::event::MessagesFetched&) { return engine::RequestKind::Sync; },
+                               [](const engine::event::Sent&) { return engine::RequestKind::Send; },
+                               [](const engine::event::SignedIn&) { return engine::RequestKind::OAuthSignIn; },
+                               [](const engine::event::Failed& failed) { return failed.kind; },
+                               [](const engine::event::Finished& finished) { return finished.kind; }},
+                    event);
+}
+
+bool blank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+// Fetched messages enter the store; the folder on screen gets a selection if it had none.
+void take_fetched(engine::event::MessagesFetched& fetched, state::MailState& state) {
+  for (message::MessageRecord& record : fetched.messages) state.store.insert(std::move(record));
+  if (fetched.folder == state.current_folder && !state.selected) state.repair_selection();
+}
+
+std::string fetched_status(const engine::event::MessagesFetched& fetched) {
+  if (fetched.messages.empty()) return fmt::format("{} up to date", message::display_name(fetched.folder));
+  return fmt::format("Synced {} messages", fetched.messages.size());
+}
+
+}  // namespace
+
+EngineLink::EngineLink(std::optional<engine::EngineHandle> handle,
+                       const std::optional<std::filesystem::path>& config_folder)
+    : handle_(std::move(handle)) {
+  if (config_folder) reporter_.emplace(*config_folder);
+}
+
+std::optional<engine::RequestId> EngineLink::send(engine::EngineRequest request, state::MailState& state) {
+  if (!handle_) return std::nullopt;
+  const engine::RequestId id = engine::id_of(request);
+  Pending pending{engine::kind_of(request), account_of(request)};
+  if (!handle_->requests.send(std::move(request))) {
+    state.set_status("Mail worker is unavailable");
+    return std::nullopt;
+  }
+  if (pending.kind == engine::RequestKind::Sync) report(pending.account, SyncState::Started);
+  pending_.emplace(id, std::move(pending));
+  return id;
+}
+
+bool EngineLink::apply_arrived_events(state::MailState& state) {
+  if (!handle_) return false;
+  std::vector<engine::EngineEvent> events = handle_->events.drain();
+  for (engine::EngineEvent& event : events) {
+    const engine::RequestId id = engine::id_of(event);
+    const auto pending = pending_.find(id);
+    if (pending == pending_.end() || kind_of_event(event) != pending->second.kind) {
+      orvo::log::warn(target, "mail: ignoring unmatched or wrong-kind engine event", {{"request_id", id.to_string()}});
+      continue;
+    }
+    apply(event, pending->second, state);
+    if (std::holds_alternative<engine::event::Finished>(event)) pending_.erase(pending);
+  }
+  if (!events.empty()) state.changed = true;
+  return !events.empty();
+}
+
+void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state) {
+  std::visit(
+      Overloaded{
+          [&](const engine::event::Connected& connected) {
+            state.set_status("Connected " + connected.email);
+            report(connected.email, SyncState::Started);
+          },
+          [&](const engine::event::FoldersListed& listed) {
+            orvo::log::info(target, "mail: server folders listed", {{"count", std::to_string(listed.folders.size())}});
+          },
+          [&](engine::event::MessagesFetched& fetched) {
+            state.set_status(fetched_status(fetched));
+            take_fetched(fetched, state);
+            report(fetched.email, SyncState::Succeeded);
+          },
+          [&](const engine::event::Sent& sent) { state.set_status(fmt::format("Delivered ({} bytes)", sent.bytes)); },
+          [&](const engine::event::SignedIn& signed_in) {
+            state.set_status("Signed in as " + signed_in.account_key);
+            report(signed_in.account_key, SyncState::Succeeded);
+          },
+          [&](const engine::event::Failed& failed) {
+            state.set_status(failed.operation + ": " + failed.error);
+            report(pending.account, sync_state_for_failure(failed.error));
+          },
+          [](const engine::event::Finished&) {},
+      },
+      event);
+}
+
+void EngineLink::report(const std::string& account, SyncState sync_state) const {
+  if (!reporter_ || blank(account)) return;
+  if (auto reported = reporter_->report(account, sync_state); !reported) {
+    orvo::log::warn(target, "mail: could not persist sync status", {{"error", reported.error()}, {"account", account}});
+  }
+}
+
+}  // namespace mail::app

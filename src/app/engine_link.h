@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "engine/engine_worker.h"
+#include "platform/accounts/sync_reporter.h"
+#include "state/mail_state.h"
+
+namespace mail::app {
+
+// The application's side of the engine: sends requests, remembers which are
+// pending, applies the events that answer them to the state and reports each
+// account's sync status for other programs. A window without an engine (a start
+// scene) drops every request.
+class EngineLink {
+ public:
+  EngineLink(std::optional<engine::EngineHandle> handle, const std::optional<std::filesystem::path>& config_folder);
+
+  [[nodiscard]] bool has_engine() const { return handle_.has_value(); }
+  [[nodiscard]] bool busy() const { return !pending_.empty(); }
+
+  // The request's id once it is pending; none without an engine or when the worker
+  // is gone (then the status says so).
+  std::optional<engine::RequestId> send(engine::EngineRequest request, state::MailState& state);
+
+  // Applies every event that has arrived, in order; true when there were any.
+  bool apply_arrived_events(state::MailState& state);
+
+ private:
+  struct Pending {
+    engine::RequestKind kind;
+    std::string account;
+  };
+
+  void apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state);
+  void report(const std::string& account, orvo::accounts::SyncState sync_state) const;
+
+  std::optional<engine::EngineHandle> handle_;
+  std::optional<orvo::accounts::AccountSyncReporter> reporter_;
+  std::map<engine::RequestId, Pending> pending_;
+};
+
+}  // namespace mail::app

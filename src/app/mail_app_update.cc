@@ -1,0 +1,147 @@
+#include "app/mail_app.h"
+
+#include <chrono>
+
+#include "state/bulk_commands.h"
+#include "state/message_commands.h"
+
+namespace mail::app {
+namespace {
+
+using std::chrono::minutes;
+
+constexpr message::Minutes refresh_interval_minutes = 4;
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+
+message::Minutes current_minute() {
+  const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
+  return std::max<message::Minutes>(0, std::chrono::duration_cast<minutes>(since_epoch).count());
+}
+
+}  // namespace
+
+void MailApp::sync(const orvo::ui::FrameContext& context) {
+  if (engine_.apply_arrived_events(*state_)) dirty_ = true;
+  if (status_expiry_.expired(state_->status, context.now)) {
+    state_->status.reset();
+    state_->changed = true;
+  }
+  connect_once();
+  refresh_when_due();
+  drain_effects();
+  shell_->sync(context);
+}
+
+// On the first update with an account and an engine: log in, then fetch the Inbox.
+void MailApp::connect_once() {
+  if (std::exchange(connected_once_, true)) return;
+  const auto account = state_->current_account_config();
+  if (!account || !engine_.has_engine()) return;
+  engine_.send(engine::request::Connect{engine::RequestId::generate(), *account}, *state_);
+  engine_.send(engine::request::Sync{engine::RequestId::generate(), *account, message::FolderKind::Inbox}, *state_);
+  state_->set_status("Syncing\u2026");
+}
+
+// The current folder is fetched again when more than four minutes have passed
+// since the last refresh and nothing is pending.
+void MailApp::refresh_when_due() {
+  if (!engine_.has_engine()) return;
+  state_->clock = current_minute();
+  if (engine_.busy() || state_->accounts.empty()) return;
+  if (last_refresh_ == 0) {
+    last_refresh_ = state_->clock;
+  } else if (state_->clock - last_refresh_ > refresh_interval_minutes) {
+    refresh_current_folder();
+  }
+}
+
+bool MailApp::refresh_current_folder() {
+  const auto account = state_->current_account_config();
+  if (!account || !engine_.has_engine()) return false;
+  const auto sent = engine_.send(
+      engine::request::Sync{engine::RequestId::generate(), *account, state_->current_folder}, *state_);
+  if (!sent) return false;
+  last_refresh_ = state_->clock;
+  state_->set_status("Syncing\u2026");
+  dirty_ = true;
+  return true;
+}
+
+void MailApp::drain_effects() {
+  while (!state_->effects.empty()) {
+    std::vector<state::UiEffect> effects = std::exchange(state_->effects, {});
+    for (state::UiEffect& effect : effects) apply_effect(effect);
+  }
+}
+
+// Effects whose parts are not part of the window yet (composer, setup form, file
+// choosers) only close what they would cover.
+void MailApp::apply_effect(state::UiEffect& effect) {
+  const auto message_exists = [&](const message::MessageId& id) { return state_->store.find(id) != nullptr; };
+  std::visit(Overloaded{
+                 [&](const state::effect::ShowReader&) { shell_->set_detail_shown(true); },
+                 [&](const state::effect::ShowList&) { shell_->set_detail_shown(false); },
+                 [&](const state::effect::CloseDrawer&) {
+                   if (shell_->has_sidebar() && shell_->drawer_open()) {
+                     shell_->set_sidebar_state(orvo::ui::NavShell::SidebarState::Automatic);
+                   }
+                 },
+                 [&](const state::effect::ComposeNew&) { context_menu_.reset(); },
+                 [&](const state::effect::Reply& reply) {
+                   if (message_exists(reply.id)) context_menu_.reset();
+                 },
+                 [&](const state::effect::ReplyAll& reply) {
+                   if (message_exists(reply.id)) context_menu_.reset();
+                 },
+                 [&](const state::effect::Forward& forward) {
+                   if (message_exists(forward.id)) context_menu_.reset();
+                 },
+                 [&](const state::effect::EditDraft& draft) {
+                   if (message_exists(draft.id)) context_menu_.reset();
+                 },
+                 [&](const state::effect::ContextMenu& menu) {
+                   context_menu_ = ContextMenu::open_for(*state_, menu.id, {menu.x, menu.y});
+                 },
+                 [&](state::effect::Request& request) { engine_.send(std::move(request.request), *state_); },
+                 [&](const state::effect::Status& status) { state_->set_status(status.text); },
+                 [&](const state::effect::ConfirmPurge&) { open_purge_confirmation(); },
+                 [](const auto&) {},
+             },
+             effect);
+  dirty_ = true;
+}
+
+void MailApp::open_purge_confirmation() {
+  const auto check = state::check_purge(*state_);
+  if (const auto* refused = std::get_if<state::PurgeRefused>(&check)) {
+    state_->set_status(refused->status);
+    return;
+  }
+  purge_confirmation_.emplace(std::get<state::PurgeReady>(check).count);
+}
+
+void MailApp::confirm_purge() {
+  purge_confirmation_.reset();
+  const std::size_t purged = state::purge_bulk_selection(*state_);
+  if (purged == 0) {
+    state_->set_status("Nothing was deleted; the selected messages changed before confirmation");
+  } else {
+    state_->set_status("Permanently deleted " + std::to_string(purged) + " trashed message" + (purged == 1 ? "" : "s"));
+  }
+  drain_effects();
+  dirty_ = true;
+}
+
+void MailApp::choose_menu_item(std::size_t index) {
+  const ContextMenu menu = *std::exchange(context_menu_, std::nullopt);
+  if (!state::run_message_command(*state_, menu.items().at(index), menu.message())) {
+    state_->set_status("That message is no longer available.");
+  }
+  drain_effects();
+}
+
+}  // namespace mail::app
