@@ -5,6 +5,7 @@
 
 #include "app/status_tone.h"
 #include "platform/ui/toast.h"
+#include "platform/ui/tooltip.h"
 
 namespace mail::app {
 
@@ -102,8 +103,16 @@ void MailApp::draw(orvo::ui::Canvas& canvas) {
   if (context_menu_) context_menu_->draw(canvas, theme_, *state_, window_, text_scale_);
   if (purge_confirmation_) purge_confirmation_->draw(canvas, theme_, window_);
   if (shortcut_reference_) shortcut_reference_->draw(canvas, theme_, window_, std::clamp(text_scale_, 0.5, 4.0));
+  draw_tooltip(canvas);
   if (state_->status) {
     orvo::ui::toast::paint_transient(canvas, window, *state_->status, status_tone(*state_->status), theme_);
+  }
+}
+
+void MailApp::draw_tooltip(orvo::ui::Canvas& canvas) const {
+  if (!tooltip_due_ || orvo::ui::Clock::now() < *tooltip_due_) return;
+  if (const auto text = tooltip_at(state_->pointer)) {
+    orvo::ui::paint_tooltip(canvas, orvo::ui::Rect::from_origin_size({}, window_), state_->pointer, *text, theme_);
   }
 }
 
@@ -154,11 +163,18 @@ std::optional<AccessNode> MailApp::accessibility() const {
 
 bool MailApp::needs_animation_frame() const { return !welcome_shown() && shell_->needs_animation_frame(); }
 
+// The earliest of: the status expiry, the tooltip of a resting pointer, and the next
+// frame while requests are pending, so that results show within a frame.
 std::optional<orvo::ui::Instant> MailApp::next_wake() const {
-  const std::optional<orvo::ui::Instant> expiry = status_expiry_.deadline();
-  if (!engine_.busy()) return expiry;
-  const orvo::ui::Instant soon = orvo::ui::Clock::now() + std::chrono::milliseconds(16);
-  return expiry ? std::min(soon, *expiry) : soon;
+  const orvo::ui::Instant now = orvo::ui::Clock::now();
+  std::optional<orvo::ui::Instant> earliest;
+  auto consider = [&](std::optional<orvo::ui::Instant> instant) {
+    if (instant && (!earliest || *instant < *earliest)) earliest = instant;
+  };
+  consider(status_expiry_.deadline());
+  if (tooltip_due_ && now < *tooltip_due_) consider(tooltip_due_);
+  if (engine_.busy()) consider(now + std::chrono::milliseconds(16));
+  return earliest;
 }
 
 bool MailApp::is_dirty() const { return dirty_ || state_->changed; }

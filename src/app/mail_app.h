@@ -91,6 +91,7 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   void refresh_when_due();
   [[nodiscard]] std::string view_label() const;
   [[nodiscard]] std::vector<orvo::ui::AccessNode> pane_nodes() const;
+  void draw_tooltip(orvo::ui::Canvas& canvas) const;
 
   // Input, in the order the layers take it.
   orvo::ui::EventOutcome route_event(const orvo::ui::Event& event, const orvo::ui::FrameContext& context);
@@ -126,6 +127,7 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   orvo::ui::Size window_;
   double text_scale_ = 1;
   orvo::ui::NodeId content_node_ = 0;
+  std::optional<orvo::ui::Instant> tooltip_due_;  // when the resting pointer shows its tooltip
   bool snap_requested_ = false;
   bool sync_shown_running_ = false;
   bool connected_once_ = false;

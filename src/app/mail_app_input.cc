@@ -4,8 +4,20 @@ namespace mail::app {
 
 using orvo::ui::EventOutcome;
 
+namespace {
+
+// How long the pointer rests before a region names what it does.
+constexpr std::chrono::milliseconds tooltip_delay{600};
+
+}  // namespace
+
 EventOutcome MailApp::handle_event(const orvo::ui::Event& event, const orvo::ui::FrameContext& context) {
-  if (const auto* move = std::get_if<orvo::ui::PointerMove>(&event)) state_->pointer = move->position;
+  if (const auto* move = std::get_if<orvo::ui::PointerMove>(&event)) {
+    state_->pointer = move->position;
+    tooltip_due_ = context.now + tooltip_delay;
+  } else {
+    tooltip_due_.reset();
+  }
   dirty_ = true;
   const EventOutcome outcome = route_event(event, context);
   drain_effects();

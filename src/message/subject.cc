@@ -23,6 +23,8 @@ std::optional<std::string_view> forward_prefix_of(std::string_view text) {
   return std::nullopt;
 }
 
+}  // namespace
+
 std::string_view base_subject(std::string_view subject) {
   std::string_view base = trim_blanks(subject);
   while (const auto prefix = forward_prefix_of(base)) {
@@ -30,8 +32,6 @@ std::string_view base_subject(std::string_view subject) {
   }
   return base;
 }
-
-}  // namespace
 
 std::string reply_subject(std::string_view subject) {
   if (starts_with_ignoring_case(subject, "re:")) return std::string(subject);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "pane/pane_paint.h"
 #include "platform/format/bytes.h"
 
 namespace mail::pane {
@@ -26,7 +27,6 @@ constexpr double name_top = 4;
 constexpr double details_top = 17;
 constexpr double save_icon_right = 8;
 constexpr double hover_lift = 0.35;
-constexpr double lift_blur = 10;
 const TextStyle label_style{11.5, FontWeight::Medium};
 const TextStyle name_style{11.5};
 const TextStyle details_style{10};
@@ -46,21 +46,20 @@ Icon type_icon(std::string_view mime_type) {
   return Icon::Attachment;
 }
 
-Rect square_at(double x, double y) { return {x, y, x + icon_size, y + icon_size}; }
-
 void draw_chip(Canvas& canvas, const orvo::ui::Theme& theme, const message::AttachmentRecord& attachment,
                const Rect& chip, bool hovered) {
-  if (hovered) canvas.shadow(chip, radius, lift_blur, theme.colors.shadow.with_alpha(hover_lift));
-  canvas.fill_rounded_rect(chip, radius, theme.colors.raised);
-  canvas.icon(type_icon(attachment.mime_type), square_at(chip.x0 + type_icon_inset, chip.y0 + type_icon_inset),
-              theme.colors.accent);
+  const orvo::ui::Color card = theme.colors.raised;
+  canvas.fill_rounded_rect(chip, radius, hovered ? lifted(card, hover_lift) : card);
+  const orvo::ui::Point type_icon_corner{chip.x0 + type_icon_inset, chip.y0 + type_icon_inset};
+  canvas.icon(type_icon(attachment.mime_type),
+              Rect::from_origin_size(type_icon_corner, {icon_size, icon_size}), theme.colors.accent);
   const double text_room = chip.width() - width_beside_text;
   canvas.draw_text(attachment.filename, {chip.x0 + text_left, chip.y0 + name_top}, name_style, theme.colors.text,
                    text_room);
   canvas.draw_text(details_of(attachment), {chip.x0 + text_left, chip.y0 + details_top}, details_style,
                    theme.colors.text_muted, text_room);
   // The platform's icon set has no download arrow; the chevron points the same way.
-  canvas.icon(Icon::ExpandMore, square_at(chip.x1 - save_icon_right - icon_size, chip.center().y - icon_size / 2),
+  canvas.icon(Icon::ExpandMore, square_around({chip.x1 - save_icon_right - icon_size / 2, chip.center().y}, icon_size),
               theme.colors.text_muted);
 }
 

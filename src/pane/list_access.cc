@@ -80,9 +80,8 @@ AccessNode row_node(const state::MailState& state, const ListRow& row) {
 }  // namespace
 
 AccessNode list_access_node(const state::MailState& state, const ListAccessParts& parts) {
-  AccessNode list{.role = AccessRole::List,
-                  .label = "Messages",
-                  .value = std::string(message::display_name(state.current_folder))};
+  AccessNode list{
+      .role = AccessRole::List, .label = "Messages", .value = std::string(message::display_name(state.current_folder))};
   list.children.push_back(bulk_toggle_node(state, parts.header.toggle));
   if (state.bulk_mode) list.children.push_back(bulk_group_node(state, parts.bulk_bar));
   for (const ListRow& row : parts.rows) list.children.push_back(row_node(state, row));

@@ -30,7 +30,9 @@ SearchField& ListPane::search_field(const PaneFrame& frame) {
 
 void ListPane::add_regions(const PaneFrame& frame, std::vector<PaneHit>& hits) {
   const ListHeaderLayout header = layout_list_header(frame, metrics_);
-  if (header.search) search_field(frame).follow(frame.state, *header.search);
+  SearchField& search = search_field(frame);
+  search.follow(frame.state);
+  if (header.search) search.place(*header.search);
   add_header_regions(header, frame.state, hits);
   if (frame.state.bulk_mode) add_bulk_bar_regions(layout_bulk_bar(frame, metrics_.header_height), hits);
   add_row_regions(layout_list_rows(frame, metrics_), hits);
@@ -38,20 +40,28 @@ void ListPane::add_regions(const PaneFrame& frame, std::vector<PaneHit>& hits) {
 
 void ListPane::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const std::vector<PaneHit>&) {
   metrics_ = ListMetrics::measure(canvas.text(), frame.theme);
-  if (frame.state.search_focus_requested) frame.state.set_search_focus(true);
+  // Bulk selection hides the field; focusing it then would send keys somewhere unseen.
+  if (frame.state.search_focus_requested) frame.state.set_search_focus(!frame.state.bulk_mode);
   orvo::ui::CanvasState saved(canvas);
   canvas.clip(frame.rect);
   canvas.fill_rect(frame.rect, frame.theme.colors.surface);
+  draw_header(canvas, frame);
+  draw_rows(canvas, frame);
+}
 
+void ListPane::draw_header(orvo::ui::Canvas& canvas, const PaneFrame& frame) {
   const ListHeaderLayout header = layout_list_header(frame, metrics_);
   draw_list_header(canvas, frame, header);
+  SearchField& search = search_field(frame);
+  search.follow(frame.state);
   if (header.search) {
-    SearchField& search = search_field(frame);
-    search.follow(frame.state, *header.search);
+    search.place(*header.search);
     search.draw(canvas, frame, *header.search);
   }
   if (frame.state.bulk_mode) draw_bulk_bar(canvas, frame, layout_bulk_bar(frame, metrics_.header_height));
+}
 
+void ListPane::draw_rows(orvo::ui::Canvas& canvas, const PaneFrame& frame) {
   const std::vector<ListRow> rows = layout_list_rows(frame, metrics_);
   for (const ListRow& row : rows) {
     paint_list_row(canvas, frame, metrics_, row, swipe_.drag_of(row.item.representative));
@@ -64,9 +74,10 @@ void ListPane::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const std:
 
 EventOutcome ListPane::handle_event(const orvo::ui::Event& event, const PaneFrame& frame,
                                     const std::vector<PaneHit>& hits, const orvo::ui::FrameContext& context) {
-  if (search_ && search_->takes(event)) return search_->type(event, frame.state, context);
+  SearchField& search = search_field(frame);
+  if (search.takes(event)) return search.type(event, frame.state, context);
   if (const auto* pressed = std::get_if<orvo::ui::PointerPress>(&event)) return press(*pressed, frame, hits, context);
-  if (search_ && search_->drag(event, context) == EventOutcome::Handled) return EventOutcome::Handled;
+  if (search.drag(event, context) == EventOutcome::Handled) return EventOutcome::Handled;
   if (const auto* moved = std::get_if<orvo::ui::PointerMove>(&event)) return move(*moved, frame.state);
   if (const auto* released = std::get_if<orvo::ui::PointerRelease>(&event)) return release(*released, frame.state);
   return EventOutcome::Ignored;

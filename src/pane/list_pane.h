@@ -26,6 +26,8 @@ class ListPane final : public PaneContent {
 
  private:
   SearchField& search_field(const PaneFrame& frame);
+  void draw_header(orvo::ui::Canvas& canvas, const PaneFrame& frame);
+  void draw_rows(orvo::ui::Canvas& canvas, const PaneFrame& frame);
   orvo::ui::EventOutcome press(const orvo::ui::PointerPress& press, const PaneFrame& frame,
                                const std::vector<PaneHit>& hits, const orvo::ui::FrameContext& context);
   void click(const PaneHit& hit, const orvo::ui::PointerPress& press, const PaneFrame& frame,
@@ -36,7 +38,8 @@ class ListPane final : public PaneContent {
 
   ListMetrics metrics_;
   Swipe swipe_;
-  // Made with the theme of the first frame the pane sees.
+  // Made with the theme of the first frame the pane sees; the framework may sync
+  // the pane before that.
   std::optional<SearchField> search_;
 };
 

@@ -34,6 +34,7 @@ constexpr double hover_lift = 0.35;
 constexpr double mark_x = 14;
 constexpr double unread_dot_radius = 4;
 constexpr double check_radius = 8;
+constexpr double check_icon = 12;
 constexpr double avatar_left = 25;
 constexpr double text_gap = 12;  // between the avatar and the text column
 constexpr double right_margin = 14;
@@ -101,8 +102,8 @@ class RowPainter {
     const double middle = rect_.center().y;
     const double icon_left = archive ? left + label_width + swipe_gap : left;
     const double label_left = archive ? left : left + swipe_icon + swipe_gap;
-    canvas_.icon(archive ? Icon::Archive : Icon::Delete, square_around({icon_left + swipe_icon / 2, middle}, swipe_icon),
-                 colors().on_accent);
+    canvas_.icon(archive ? Icon::Archive : Icon::Delete,
+                 square_around({icon_left + swipe_icon / 2, middle}, swipe_icon), colors().on_accent);
     canvas_.draw_text(label, {label_left, text_top_centred(text(), swipe_style, middle)}, swipe_style,
                       colors().on_accent);
   }
@@ -120,10 +121,10 @@ class RowPainter {
   void paint_leading_mark() {
     const orvo::ui::Point center{rect_.x0 + scaled(mark_x), rect_.center().y};
     if (bulk_selected()) {
-      canvas_.fill_circle(center, scaled(check_radius), colors().accent);
-      canvas_.icon(Icon::Check, square_around(center, scaled(check_radius) * 1.5), colors().on_accent);
+      canvas_.fill_circle(center, check_radius, colors().accent);
+      canvas_.icon(Icon::Check, square_around(center, check_icon), colors().on_accent);
     } else if (unread()) {
-      canvas_.fill_circle(center, scaled(unread_dot_radius), colors().accent);
+      canvas_.fill_circle(center, unread_dot_radius, colors().accent);
     }
   }
 
@@ -178,7 +179,8 @@ class RowPainter {
                  starred ? colors().accent : colors().text_faint);
     if (message_.attachments.empty()) return;
     const double middle = rect_.y0 + metrics_.star_middle;
-    canvas_.icon(Icon::Attachment, {margin() - clip_left, middle - clip_icon / 2, margin() - clip_right, middle + clip_icon / 2},
+    canvas_.icon(Icon::Attachment,
+                 {margin() - clip_left, middle - clip_icon / 2, margin() - clip_right, middle + clip_icon / 2},
                  colors().text_faint);
   }
 

@@ -22,9 +22,10 @@ std::vector<ListRow> layout_list_rows(const PaneFrame& frame, const ListMetrics&
   for (const state::ListItem& item : frame.state.visible_list()) {
     if (top >= pane.y1) break;
     const double star_middle = top + metrics.star_middle;
-    rows.push_back({item,
-                    {pane.x0, top, pane.x1, top + metrics.row_height},
-                    {pane.x1 - star_left, star_middle - star_side / 2, pane.x1 - star_right, star_middle + star_side / 2}});
+    rows.push_back(
+        {item,
+         {pane.x0, top, pane.x1, top + metrics.row_height},
+         {pane.x1 - star_left, star_middle - star_side / 2, pane.x1 - star_right, star_middle + star_side / 2}});
     top += metrics.row_height;
   }
   return rows;

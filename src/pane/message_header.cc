@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "message/date_format.h"
+#include "pane/row_text.h"
 #include "platform/ui/avatar.h"
 
 namespace mail::pane {
@@ -30,7 +31,7 @@ std::string recipients_line(const std::vector<message::Contact>& recipients) {
   std::string line = "to ";
   for (const message::Contact& recipient : recipients) {
     if (&recipient != &recipients.front()) line += ", ";
-    line += person_label(recipient);
+    line += sender_text(recipient);
   }
   return line;
 }
@@ -46,20 +47,16 @@ orvo::ui::Color avatar_color(const orvo::ui::Theme& theme, const message::Contac
 
 }  // namespace
 
-std::string person_label(const message::Contact& contact) {
-  return contact.name && !contact.name->empty() ? *contact.name : contact.address;
-}
-
 double message_header_height(const orvo::ui::TextRenderer& text, const orvo::ui::Theme& theme) {
   const double lines = text.line_height(sender_style) + line_gap + text.line_height(recipients_style);
   return std::max(2 * avatar_radius_for(theme), lines);
 }
 
-double draw_message_header(orvo::ui::Canvas& canvas, const orvo::ui::Theme& theme, const message::MessageRecord& message,
-                           const ReaderColumn& column, double top) {
+double draw_message_header(orvo::ui::Canvas& canvas, const orvo::ui::Theme& theme,
+                           const message::MessageRecord& message, const ReaderColumn& column, double top) {
   const orvo::ui::TextRenderer& text = canvas.text();
   const double radius = avatar_radius_for(theme);
-  const std::string sender = person_label(message.from);
+  const std::string sender = sender_text(message.from);
   orvo::ui::Avatar::paint(canvas, {column.left + radius, top + radius}, radius, sender,
                           avatar_color(theme, message.from), theme.colors.on_accent);
 

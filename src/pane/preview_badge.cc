@@ -1,5 +1,7 @@
 #include "pane/preview_badge.h"
 
+#include "pane/pane_paint.h"
+
 namespace mail::pane {
 namespace {
 
@@ -24,10 +26,10 @@ void draw_preview_badge(orvo::ui::Canvas& canvas, const orvo::ui::Theme& theme, 
   canvas.fill_rounded_rect(pill, radius, theme.colors.accent_soft);
 
   const double icon_x = pill.x0 + padding;
-  const double icon_y = pill.center().y - icon_size / 2;
   // The platform's icon set has no eye; the information mark says "about this view" as well.
-  canvas.icon(orvo::ui::Icon::Info, {icon_x, icon_y, icon_x + icon_size, icon_y + icon_size}, theme.colors.accent);
-  const double text_top = pill.center().y - canvas.text().line_height(text_style) / 2;
+  canvas.icon(orvo::ui::Icon::Info, square_around({icon_x + icon_size / 2, pill.center().y}, icon_size),
+              theme.colors.accent);
+  const double text_top = text_top_centred(canvas.text(), text_style, pill.center().y);
   canvas.draw_text(text, {icon_x + icon_size + icon_gap, text_top}, text_style, theme.colors.accent);
 }
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "pane/message_header.h"
 #include "pane/reader_conversation.h"
 #include "pane/reader_notices.h"
+#include "pane/row_text.h"
 #include "platform/format/bytes.h"
 #include "state/message_commands.h"
 
@@ -43,7 +43,7 @@ AccessNode action(std::string label, const message::MessageId& id, std::string_v
 std::string message_description(const state::MailState& state, const message::MessageRecord& message) {
   const std::size_t size = reader_conversation(state.store, message.id).size();
   const bool previewing = state.preview && state.previewed == message.id;
-  return "Current message from " + person_label(message.from) + "; " + state::messages_phrase(size) +
+  return "Current message from " + sender_text(message.from) + "; " + state::messages_phrase(size) +
          " in this conversation" + (previewing ? "; previewing without changing its read state" : "");
 }
 

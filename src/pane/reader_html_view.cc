@@ -22,6 +22,14 @@ void ReaderHtmlView::begin_frame() {
   showing_ = false;
 }
 
+// The view state alone would keep a permission across a visit to a message without
+// HTML, which never reaches it; starting afresh blocks remote images again.
+void ReaderHtmlView::follow(const message::MessageId& newest) {
+  if (followed_ == newest) return;
+  followed_ = newest;
+  state_ = draw::HtmlViewState();
+}
+
 void ReaderHtmlView::draw(orvo::ui::Canvas& canvas, const orvo::ui::Theme& theme,
                           const message::MessageRecord& message, const orvo::ui::Rect& region,
                           orvo::ui::Point pointer) {

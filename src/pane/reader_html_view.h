@@ -25,6 +25,9 @@ class ReaderHtmlView {
 
   // Forgets what the last frame drew; called at the start of every draw of the pane.
   void begin_frame();
+  // Called with the newest message of every conversation drawn, with HTML or without.
+  // Moving to another message takes back its permission to load remote images.
+  void follow(const message::MessageId& newest);
   // Fills `region` with the HTML body of `message`, which must have one, or with its
   // safe text version while the web view is not ready; then the banner below.
   void draw(orvo::ui::Canvas& canvas, const orvo::ui::Theme& theme, const message::MessageRecord& message,
@@ -49,6 +52,7 @@ class ReaderHtmlView {
   draw::HtmlViewState state_;
   std::shared_ptr<orvo::ui::WebEngine> engine_;
   std::optional<orvo::ui::WebView> view_;
+  std::optional<message::MessageId> followed_;
   std::optional<orvo::ui::Rect> remote_toggle_;
   bool showing_ = false;
   bool needs_reload_ = false;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "message/subject.h"
 #include "draw/split_lines.h"
 #include "draw/wrap_text.h"
 #include "message/date_format.h"
-#include "pane/message_header.h"
 #include "pane/reader_geometry.h"
+#include "pane/row_text.h"
 
 namespace mail::pane {
 namespace {
@@ -61,7 +62,7 @@ double step_below(Canvas& canvas, const TextStyle& style) {
 // where the next message starts.
 double draw_message_block(Canvas& canvas, const orvo::ui::Colors& colors, const TextColumn& column,
                           const message::MessageRecord& message, double top) {
-  canvas.draw_text(person_label(message.from), {column.left, top}, sender_style, colors.text, column.width);
+  canvas.draw_text(sender_text(message.from), {column.left, top}, sender_style, colors.text, column.width);
   top += step_below(canvas, sender_style);
   canvas.draw_text(message::format_full_date(message.date), {column.left, top}, date_style, colors.text_muted,
                    column.width);
@@ -78,7 +79,7 @@ void draw_large_layout(Canvas& canvas, const PaneFrame& frame, const Conversatio
   const TextColumn column{.left = frame.rect.x0 + reader_content_inset,
                           .width = std::max(frame.rect.width() - 2 * reader_content_inset, narrowest_wrap),
                           .bottom = frame.rect.y1};
-  double top = draw_wrapped(canvas, column, normalized_subject(conversation.back()->subject), subject_style,
+  double top = draw_wrapped(canvas, column, message::base_subject(conversation.back()->subject), subject_style,
                             colors.text, frame.rect.y0 + subject_top);
   top = draw_wrapped(canvas, column, conversation_summary(conversation.size(), frame.state.current_folder),
                      summary_style, colors.text_muted, top + subject_to_summary);

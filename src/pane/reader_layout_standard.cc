@@ -1,10 +1,10 @@
 #include "pane/reader_layout_standard.h"
 
-#include <cctype>
-
+#include "message/subject.h"
 #include "pane/message_body.h"
 #include "pane/message_header.h"
 #include "pane/preview_badge.h"
+#include "pane/row_text.h"
 
 namespace mail::pane {
 namespace {
@@ -24,28 +24,9 @@ constexpr double bottom_margin = 40;
 constexpr double html_bottom_margin = 46;
 constexpr double least_html_room = 48;
 constexpr double body_to_attachments = 8;
-constexpr std::size_t snippet_bytes = 400;  // far more than a line shows
 const TextStyle subject_style{20, FontWeight::Bold};
 const TextStyle summary_style{12};
 const TextStyle snippet_style{12};
-
-// The start of the body on one line, its line breaks and runs of blanks made single spaces.
-std::string snippet_of(std::string_view body) {
-  std::string snippet;
-  bool blank = false;
-  for (char c : body) {
-    const bool continues_character = (static_cast<unsigned char>(c) & 0xc0) == 0x80;
-    if (snippet.size() >= snippet_bytes && !continues_character) break;
-    if (std::isspace(static_cast<unsigned char>(c))) {
-      blank = !snippet.empty();
-      continue;
-    }
-    if (blank) snippet += ' ';
-    blank = false;
-    snippet += c;
-  }
-  return snippet;
-}
 
 bool previewing(const state::MailState& state, const message::MessageRecord& message) {
   return state.preview && state.previewed == message.id;
@@ -58,7 +39,7 @@ double draw_heading(Canvas& canvas, const PaneFrame& frame, const Conversation& 
   const orvo::ui::Colors& colors = frame.theme.colors;
   const message::MessageRecord& newest = *conversation.back();
   double top = frame.rect.y0 + subject_top;
-  canvas.draw_text(normalized_subject(newest.subject), {column.left, top}, subject_style, colors.text,
+  canvas.draw_text(message::base_subject(newest.subject), {column.left, top}, subject_style, colors.text,
                    column.width());
   top += subject_to_summary;
   canvas.draw_text(conversation_summary(conversation.size(), frame.state.current_folder), {column.left, top},
@@ -75,7 +56,7 @@ double draw_heading(Canvas& canvas, const PaneFrame& frame, const Conversation& 
 double draw_folded_message(Canvas& canvas, const orvo::ui::Theme& theme, const message::MessageRecord& message,
                            const ReaderColumn& column, double top) {
   const double snippet_top = draw_message_header(canvas, theme, message, column, top) + header_to_content;
-  canvas.draw_text(snippet_of(message.body), {column.left, snippet_top}, snippet_style, theme.colors.text_muted,
+  canvas.draw_text(snippet_text(message), {column.left, snippet_top}, snippet_style, theme.colors.text_muted,
                    column.width());
   return snippet_top + snippet_advance;
 }

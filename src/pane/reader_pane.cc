@@ -21,8 +21,9 @@ using state::MessageCommand;
 constexpr double largest_standard_scale = 1.25;
 constexpr std::string_view chip_tooltip = "Save attachment";
 
-// The message the toolbar acts on; none while selecting or with nothing selected.
-const message::MessageRecord* toolbar_target(const state::MailState& state) {
+// The selected message while the reader shows it and its toolbar: not while
+// selecting, and not once it has left the store.
+const message::MessageRecord* shown_message(const state::MailState& state) {
   if (state.bulk_mode || !state.selected) return nullptr;
   return state.store.find(*state.selected);
 }
@@ -47,7 +48,7 @@ ReaderPane::ReaderPane() : ReaderPane([] { return orvo::ui::TestEngine::create()
 ReaderPane::ReaderPane(ReaderHtmlView::EngineFactory make_engine) : html_(std::move(make_engine)) {}
 
 void ReaderPane::add_regions(const PaneFrame& frame, std::vector<PaneHit>& hits) {
-  if (toolbar_target(frame.state) != nullptr) add_toolbar_regions(reader_toolbar(frame), hits);
+  if (shown_message(frame.state) != nullptr) add_toolbar_regions(reader_toolbar(frame), hits);
 }
 
 void ReaderPane::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const std::vector<PaneHit>&) {
@@ -56,18 +57,20 @@ void ReaderPane::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const st
   orvo::ui::CanvasState clip_state(canvas);
   canvas.clip(frame.rect);
   canvas.fill_rect(frame.rect, frame.theme.colors.surface);
+  const message::MessageRecord* selected = shown_message(frame.state);
   if (frame.state.bulk_mode) {
     draw_bulk_notice(canvas, frame.theme, frame.rect, frame.state.bulk_selection.size());
-  } else if (toolbar_target(frame.state) == nullptr) {
+  } else if (selected == nullptr) {
     draw_no_conversation(canvas, frame.theme, frame.rect);
   } else {
-    draw_conversation(canvas, frame);
+    draw_conversation(canvas, frame, *selected);
   }
 }
 
-void ReaderPane::draw_conversation(orvo::ui::Canvas& canvas, const PaneFrame& frame) {
-  const message::MessageRecord& selected = *toolbar_target(frame.state);
-  const Conversation conversation = reader_conversation(frame.state.store, selected.id);
+void ReaderPane::draw_conversation(orvo::ui::Canvas& canvas, const PaneFrame& frame,
+                                   const message::MessageRecord& selected) {
+  const Conversation& conversation = conversation_.get(frame.state.store, selected.id);
+  html_.follow(conversation.back()->id);
   draw_toolbar(canvas, frame, reader_toolbar(frame), selected.starred);
   if (frame.theme.scale <= largest_standard_scale) {
     chips_ = draw_standard_layout(canvas, frame, conversation, html_);
@@ -87,7 +90,7 @@ EventOutcome ReaderPane::handle_event(const orvo::ui::Event& event, const PaneFr
 // The banner and the chips lie over the conversation, so they are tried before the regions.
 bool ReaderPane::click(orvo::ui::Point point, const PaneFrame& frame, const std::vector<PaneHit>& hits) {
   state::MailState& state = frame.state;
-  if (html_.remote_toggle() && html_.remote_toggle()->contains(point)) {
+  if (on_remote_toggle(point)) {
     html_.toggle_remote_images();
     state.changed = true;
     return true;
@@ -97,10 +100,14 @@ bool ReaderPane::click(orvo::ui::Point point, const PaneFrame& frame, const std:
     return true;
   }
   const PaneHit* hit = hit_at(hits, point);
-  const message::MessageRecord* target = toolbar_target(state);
+  const message::MessageRecord* target = shown_message(state);
   if (hit == nullptr || target == nullptr) return false;
   run_toolbar_command(state, hit->kind, target->id);
   return true;
+}
+
+bool ReaderPane::on_remote_toggle(orvo::ui::Point point) const {
+  return html_.remote_toggle() && html_.remote_toggle()->contains(point);
 }
 
 const AttachmentChip* ReaderPane::chip_at(orvo::ui::Point point) const {
@@ -113,7 +120,7 @@ orvo::ui::AccessNode ReaderPane::accessibility(const PaneFrame& frame) const {
 }
 
 std::optional<std::string> ReaderPane::own_tooltip(orvo::ui::Point point, const PaneFrame&) const {
-  if (html_.remote_toggle() && html_.remote_toggle()->contains(point)) return std::string(draw::remote_toggle_tooltip);
+  if (on_remote_toggle(point)) return std::string(draw::remote_toggle_tooltip);
   if (chip_at(point) != nullptr) return std::string(chip_tooltip);
   return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 #include "pane/attachment_chips.h"
 #include "pane/pane_content.h"
+#include "pane/reader_conversation.h"
 #include "pane/reader_html_view.h"
 
 namespace mail::pane {
@@ -29,11 +30,13 @@ class ReaderPane final : public PaneContent {
   [[nodiscard]] const std::optional<orvo::ui::Rect>& remote_toggle() const { return html_.remote_toggle(); }
 
  private:
-  void draw_conversation(orvo::ui::Canvas& canvas, const PaneFrame& frame);
+  void draw_conversation(orvo::ui::Canvas& canvas, const PaneFrame& frame, const message::MessageRecord& selected);
+  [[nodiscard]] bool on_remote_toggle(orvo::ui::Point point) const;
   [[nodiscard]] const AttachmentChip* chip_at(orvo::ui::Point point) const;
   bool click(orvo::ui::Point point, const PaneFrame& frame, const std::vector<PaneHit>& hits);
 
   ReaderHtmlView html_;
+  ConversationCache conversation_;
   std::vector<AttachmentChip> chips_;
 };
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
+#include "pane/pane_paint.h"
 #include "platform/ui/button_face.h"
 
 namespace mail::pane {
@@ -78,11 +80,10 @@ void draw_button(Canvas& canvas, const PaneFrame& frame, const ToolbarButton& bu
   const Rect& rect = button.rect;
   paint_background(canvas, rect, frame.theme, look.ink, rect.contains(frame.state.pointer));
 
-  const double icon_x = icon_only ? rect.center().x - icon_size / 2 : rect.x0 + icon_left;
-  const double icon_y = rect.center().y - icon_size / 2;
-  canvas.icon(look.icon, {icon_x, icon_y, icon_x + icon_size, icon_y + icon_size}, ink);
+  const double icon_middle = icon_only ? rect.center().x : rect.x0 + icon_left + icon_size / 2;
+  canvas.icon(look.icon, square_around({icon_middle, rect.center().y}, icon_size), ink);
   if (icon_only) return;
-  const double label_top = rect.center().y - canvas.text().line_height(label_style) / 2;
+  const double label_top = text_top_centred(canvas.text(), label_style, rect.center().y);
   canvas.draw_text(look.label, {rect.x0 + label_left, label_top}, label_style, ink, rect.width() - label_left);
 }
 

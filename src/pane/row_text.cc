@@ -1,5 +1,6 @@
 #include "pane/row_text.h"
 
+#include "message/subject.h"
 #include "pane/reader_conversation.h"
 
 namespace mail::pane {
@@ -34,7 +35,7 @@ std::string sender_text(const message::Contact& sender) {
 }
 
 std::string subject_text(const message::MessageRecord& message) {
-  return one_line(normalized_subject(message.subject), preview_limit);
+  return one_line(message::base_subject(message.subject), preview_limit);
 }
 
 std::string snippet_text(const message::MessageRecord& message) { return one_line(message.body, preview_limit); }

@@ -22,8 +22,7 @@ constexpr double resting_lift = 0.35;
 SearchField::SearchField(const orvo::ui::Theme& theme)
     : input_(orvo::ui::TextInput::local(theme).with_placeholder(std::string(placeholder))) {}
 
-void SearchField::follow(const state::MailState& state, const Rect& field) {
-  input_.apply_layout_external(search_input_rect(field));
+void SearchField::follow(const state::MailState& state) {
   if (input_.text() != state.search_query) input_.set_text(state.search_query);
   input_.set_focused(state.search_focused);
 }
@@ -32,6 +31,8 @@ bool SearchField::takes(const orvo::ui::Event& event) const {
   if (!focused()) return false;
   return std::holds_alternative<orvo::ui::KeyPress>(event) || std::holds_alternative<orvo::ui::Composition>(event);
 }
+
+void SearchField::place(const Rect& field) { input_.apply_layout_external(search_input_rect(field)); }
 
 void SearchField::click(state::MailState& state, const orvo::ui::PointerPress& press,
                         const orvo::ui::FrameContext& context) {
@@ -70,15 +71,17 @@ void SearchField::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const R
               colors.text_muted);
   const bool empty = input_.text().empty();
   if (empty && !focused()) {
-    canvas.draw_text(placeholder, {field.x0 + placeholder_left * frame.scale,
-                                   text_top_centred(canvas.text(), placeholder_style, middle)},
-                     placeholder_style, colors.text_faint);
+    canvas.draw_text(
+        placeholder,
+        {field.x0 + placeholder_left * frame.scale, text_top_centred(canvas.text(), placeholder_style, middle)},
+        placeholder_style, colors.text_faint);
   } else {
     input_.draw(canvas);
-    input_.clear_dirty();
   }
-  if (!empty) canvas.icon(orvo::ui::Icon::Close, square_around(search_clear_rect(field).center(), clear_icon),
-                          colors.text_muted);
+  input_.clear_dirty();
+  if (!empty) {
+    canvas.icon(orvo::ui::Icon::Close, square_around(search_clear_rect(field).center(), clear_icon), colors.text_muted);
+  }
 }
 
 }  // namespace mail::pane

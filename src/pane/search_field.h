@@ -12,8 +12,10 @@ class SearchField {
  public:
   explicit SearchField(const orvo::ui::Theme& theme);
 
-  // Places the input inside `field` and brings its text and focus in line with the state.
-  void follow(const state::MailState& state, const orvo::ui::Rect& field);
+  // Brings the input's text and focus in line with the state.
+  void follow(const state::MailState& state);
+  // Puts the input inside the field's pill, between the search icon and the clear control.
+  void place(const orvo::ui::Rect& field);
 
   [[nodiscard]] bool focused() const { return input_.focused(); }
   // Keys and input-method composition belong to the field while it has the focus.

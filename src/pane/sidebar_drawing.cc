@@ -73,7 +73,8 @@ class SidebarPainter {
     const double left = button.center().x - (compose_icon + compose_icon_gap + label_width) / 2;
     const double middle = button.center().y;
     canvas_.icon(Icon::Edit, square_around({left + compose_icon / 2, middle}, compose_icon), colors().accent);
-    canvas_.draw_text("Compose", {left + compose_icon + compose_icon_gap, text_top_centred(text(), compose_style, middle)},
+    canvas_.draw_text("Compose",
+                      {left + compose_icon + compose_icon_gap, text_top_centred(text(), compose_style, middle)},
                       compose_style, colors().accent);
   }
 
@@ -90,8 +91,8 @@ class SidebarPainter {
       canvas_.fill_rounded_rect(row, 9, colors().hover);
     }
     const double middle = row.center().y;
-    canvas_.icon(account.collapsed ? Icon::ExpandMore : Icon::ExpandLess, {row.x0 + 6, middle - 8, row.x0 + 22, middle + 8},
-                 colors().text_muted);
+    canvas_.icon(account.collapsed ? Icon::ExpandMore : Icon::ExpandLess,
+                 {row.x0 + 6, middle - 8, row.x0 + 22, middle + 8}, colors().text_muted);
     const std::string label = state::account_label(account);
     orvo::ui::Avatar::paint(canvas_, {row.x0 + account_avatar_x, middle}, account_avatar_radius, label,
                             frame_.theme.avatar_color(group.account), colors().on_accent);
@@ -114,8 +115,8 @@ class SidebarPainter {
     }
     const double icon_middle = rect.y0 + folder_icon_middle;
     canvas_.icon(folder_icon(row.folder),
-                 {rect.x0 + folder_icon_x, icon_middle - folder_icon_size / 2, rect.x0 + folder_icon_x + folder_icon_size,
-                  icon_middle + folder_icon_size / 2},
+                 {rect.x0 + folder_icon_x, icon_middle - folder_icon_size / 2,
+                  rect.x0 + folder_icon_x + folder_icon_size, icon_middle + folder_icon_size / 2},
                  current ? colors().accent : colors().text_muted);
     const std::size_t unread = current_account ? unread_count(row.folder) : 0;
     const double name_end = unread > 0 ? paint_badge(rect, unread) - badge_gap : rect.x1 - badge_right_inset;
@@ -133,16 +134,15 @@ class SidebarPainter {
     const double middle = row.center().y;
     const Rect pill{right - width, middle - badge_height / 2, right, middle + badge_height / 2};
     canvas_.fill_rounded_rect(pill, 10, colors().accent_soft);
-    canvas_.draw_text(number, {pill.center().x - text().width(number, badge_style) / 2,
-                               text_top_centred(text(), badge_style, middle)},
-                      badge_style, colors().accent);
+    canvas_.draw_text(
+        number,
+        {pill.center().x - text().width(number, badge_style) / 2, text_top_centred(text(), badge_style, middle)},
+        badge_style, colors().accent);
     return pill.x0;
   }
 
   [[nodiscard]] std::size_t unread_count(message::FolderKind folder) const {
-    const state::MessageStore& store = frame_.state.store;
-    return static_cast<std::size_t>(std::ranges::count_if(
-        store.folder(folder), [&](const message::MessageId& id) { return !store.find(id)->read; }));
+    return frame_.state.store.unread_count(folder);
   }
 
   void paint_add_account(const Rect& row) {

@@ -29,7 +29,9 @@ void toggle_collapsed(MailState& state, std::size_t account) {
 void click(MailState& state, const PaneHit& hit) {
   switch (hit.kind) {
     case PaneHitKind::Compose: state.queue(state::effect::ComposeNew{}); break;
-    case PaneHitKind::OpenAccount: show_folder(state, std::get<std::size_t>(hit.payload), message::FolderKind::Inbox); break;
+    case PaneHitKind::OpenAccount:
+      show_folder(state, std::get<std::size_t>(hit.payload), message::FolderKind::Inbox);
+      break;
     case PaneHitKind::ToggleAccount: toggle_collapsed(state, std::get<std::size_t>(hit.payload)); break;
     case PaneHitKind::AccountSettings:
       state.queue(state::effect::OpenSetup{.edit = true, .account = std::get<std::size_t>(hit.payload)});

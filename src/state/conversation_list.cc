@@ -1,14 +1,25 @@
 #include "state/conversation_list.h"
 
 #include <algorithm>
+#include <deque>
+#include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+#include <variant>
 
 namespace mail::state {
 namespace {
 
-using MessageIndex = std::unordered_map<std::string_view, const MessageRecord*>;
+// What grouping needs of one message, kept side by side so that sorting and walking
+// a large folder rarely touches the records themselves.
+struct Entry {
+  message::Minutes date;
+  const MessageRecord* record;
+  std::string_view message_id;  // trimmed; empty when the message has none
+  std::optional<std::string_view> thread_ref;  // trimmed
+};
+
+using MessageIndex = std::unordered_map<std::string_view, const Entry*>;
 
 std::string_view trim_blanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r\n");
@@ -16,32 +27,82 @@ std::string_view trim_blanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-std::string own_key(const MessageRecord& message) {
-  if (message.message_id) return std::string(trimmed_message_id(*message.message_id));
-  return message.id.to_string();
-}
+// A thread key: the Message-ID of a message of the folder, named by the entry the
+// index holds for it, or a text no message of the folder carries (a reference to a
+// message elsewhere, or the spelled-out id of a message without a Message-ID).
+using ThreadKey = std::variant<const Entry*, std::string_view>;
 
-// Walks up the thread references for as long as they name messages of the folder.
-// Each walk keeps its own visited set, so a reference cycle ends the walk at the
-// message seen twice.
-std::string thread_key(const MessageRecord& message, const MessageIndex& index) {
-  const MessageRecord* current = &message;
-  std::unordered_set<const MessageRecord*> visited{current};
-  while (current->thread_ref) {
-    const std::string_view reference = trimmed_message_id(*current->thread_ref);
-    const auto parent = index.find(reference);
-    if (parent == index.end()) return std::string(reference);
-    current = parent->second;
-    if (!visited.insert(current).second) break;
+// Texts are views into the records, or into `spelled_ids_`, so that grouping a
+// large folder allocates almost nothing.
+class ThreadKeys {
+ public:
+  explicit ThreadKeys(const MessageIndex& index) : index_(index) {}
+
+  // Walks up the thread references for as long as they name messages of the folder.
+  // Each walk keeps its own visited list (walks are short), so a reference cycle ends
+  // the walk at the message seen twice.
+  ThreadKey key_of(const Entry& entry) {
+    const Entry* current = &entry;
+    visited_.assign(1, current);
+    while (current->thread_ref) {
+      const auto parent = index_.find(*current->thread_ref);
+      if (parent == index_.end()) return *current->thread_ref;
+      current = parent->second;
+      if (std::ranges::find(visited_, current) != visited_.end()) break;
+      visited_.push_back(current);
+    }
+    return own_key(*current);
   }
-  return own_key(*current);
-}
 
-std::vector<const MessageRecord*> newest_first(const MessageStore& store, FolderKind folder) {
-  std::vector<const MessageRecord*> messages;
-  for (const MessageId& id : store.folder(folder)) messages.push_back(store.find(id));
-  std::ranges::stable_sort(messages, std::ranges::greater(), &MessageRecord::date);
-  return messages;
+ private:
+  ThreadKey own_key(const Entry& entry) {
+    if (entry.record->message_id) return index_.at(entry.message_id);
+    return std::string_view(spelled_ids_.emplace_back(entry.record->id.to_string()));
+  }
+
+  const MessageIndex& index_;
+  std::vector<const Entry*> visited_;
+  std::deque<std::string> spelled_ids_;
+};
+
+// Where each conversation sits in the list, by its key.
+class ConversationSlots {
+ public:
+  explicit ConversationSlots(const std::vector<Entry>& entries)
+      : entries_(entries), by_entry_(entries.size(), none) {}
+
+  // The slot of the key, or `none` when the key is new; `next` is recorded for it then.
+  std::size_t find_or_add(const ThreadKey& key, std::size_t next) {
+    std::size_t* slot = nullptr;
+    if (const auto* entry = std::get_if<const Entry*>(&key)) {
+      slot = &by_entry_[static_cast<std::size_t>(*entry - entries_.data())];
+    } else {
+      slot = &by_text_.try_emplace(std::get<std::string_view>(key), none).first->second;
+    }
+    if (*slot != none) return *slot;
+    *slot = next;
+    return none;
+  }
+
+  static constexpr std::size_t none = static_cast<std::size_t>(-1);
+
+ private:
+  const std::vector<Entry>& entries_;
+  std::vector<std::size_t> by_entry_;
+  std::unordered_map<std::string_view, std::size_t> by_text_;
+};
+
+std::vector<Entry> newest_first(const MessageStore& store, FolderKind folder) {
+  const std::vector<const MessageRecord*>& records = store.folder_records(folder);
+  std::vector<Entry> entries;
+  entries.reserve(records.size());
+  for (const MessageRecord* record : records) {
+    Entry& entry = entries.emplace_back(Entry{record->date, record, {}, std::nullopt});
+    if (record->message_id) entry.message_id = trimmed_message_id(*record->message_id);
+    if (record->thread_ref) entry.thread_ref = trimmed_message_id(*record->thread_ref);
+  }
+  std::ranges::stable_sort(entries, std::ranges::greater(), &Entry::date);
+  return entries;
 }
 
 }  // namespace
@@ -54,21 +115,25 @@ std::string_view trimmed_message_id(std::string_view id) {
 }
 
 std::vector<ListItem> conversation_list(const MessageStore& store, FolderKind folder) {
-  const std::vector<const MessageRecord*> messages = newest_first(store, folder);
+  const std::vector<Entry> entries = newest_first(store, folder);
   MessageIndex index;
-  for (const MessageRecord* message : messages) {
-    if (message->message_id) index.emplace(trimmed_message_id(*message->message_id), message);
+  index.reserve(entries.size());
+  for (const Entry& entry : entries) {
+    if (entry.record->message_id) index.emplace(entry.message_id, &entry);
   }
-  // Messages arrive newest first, so conversations are created in the order of
-  // their newest message, and each one's last message is its oldest.
+  // Entries come newest first, so conversations are created in the order of their
+  // newest message, and each one's last message is its oldest.
+  ThreadKeys keys(index);
+  ConversationSlots slots(entries);
   std::vector<ListItem> conversations;
-  std::unordered_map<std::string, std::size_t> position;
-  for (const MessageRecord* message : messages) {
-    const auto [slot, created] = position.try_emplace(thread_key(*message, index), conversations.size());
-    if (created) conversations.push_back({message->id, 0});
-    ListItem& conversation = conversations[slot->second];
-    conversation.representative = message->id;
-    ++conversation.count;
+  for (const Entry& entry : entries) {
+    std::size_t slot = slots.find_or_add(keys.key_of(entry), conversations.size());
+    if (slot == ConversationSlots::none) {
+      slot = conversations.size();
+      conversations.push_back({entry.record->id, 0});
+    }
+    conversations[slot].representative = entry.record->id;
+    ++conversations[slot].count;
   }
   return conversations;
 }

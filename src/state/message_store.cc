@@ -77,10 +77,32 @@ void MessageStore::clear() {
   changed();
 }
 
-std::vector<MessageId> MessageStore::folder(FolderKind kind) const {
-  std::vector<MessageId> ids;
-  std::ranges::copy_if(order_, std::back_inserter(ids), [&](const MessageId& id) { return shown_in(records_.at(id), kind); });
-  return ids;
+const MessageStore::FolderIndex& MessageStore::folder_index() const {
+  if (index_.revision == revision_) return index_;
+  index_ = FolderIndex{.revision = revision_};
+  for (const MessageId& id : order_) {
+    const MessageRecord& record = records_.at(id);
+    for (const FolderKind kind : message::folder_display_order) {
+      if (!shown_in(record, kind)) continue;
+      const auto slot = static_cast<std::size_t>(kind);
+      index_.ids[slot].push_back(id);
+      index_.records[slot].push_back(&record);
+      if (!record.read) ++index_.unread[slot];
+    }
+  }
+  return index_;
+}
+
+const std::vector<MessageId>& MessageStore::folder(FolderKind kind) const {
+  return folder_index().ids[static_cast<std::size_t>(kind)];
+}
+
+const std::vector<const MessageRecord*>& MessageStore::folder_records(FolderKind kind) const {
+  return folder_index().records[static_cast<std::size_t>(kind)];
+}
+
+std::size_t MessageStore::unread_count(FolderKind kind) const {
+  return folder_index().unread[static_cast<std::size_t>(kind)];
 }
 
 }  // namespace mail::state

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -33,7 +34,10 @@ class MessageStore {
   void clear();
 
   // The folder's messages in store order; Starred lists the starred Inbox messages too.
-  [[nodiscard]] std::vector<MessageId> folder(FolderKind kind) const;
+  [[nodiscard]] const std::vector<MessageId>& folder(FolderKind kind) const;
+  // The same messages as records; valid until the store next changes.
+  [[nodiscard]] const std::vector<const MessageRecord*>& folder_records(FolderKind kind) const;
+  [[nodiscard]] std::size_t unread_count(FolderKind kind) const;
   [[nodiscard]] const std::vector<MessageId>& order() const { return order_; }
   [[nodiscard]] std::size_t size() const { return order_.size(); }
   [[nodiscard]] std::uint64_t revision() const { return revision_; }
@@ -42,9 +46,20 @@ class MessageStore {
   MessageRecord* find_mutable(const MessageId& id);
   void changed() { revision_ = next_revision(); }
 
+  // Each folder's messages and unread count, rebuilt in one pass when first asked
+  // for after a change, so that drawing a frame never scans the whole store twice.
+  struct FolderIndex {
+    std::uint64_t revision = 0;
+    std::array<std::vector<MessageId>, 7> ids;
+    std::array<std::vector<const MessageRecord*>, 7> records;
+    std::array<std::size_t, 7> unread{};
+  };
+  const FolderIndex& folder_index() const;
+
   std::vector<MessageId> order_;
   std::unordered_map<MessageId, MessageRecord> records_;
   std::uint64_t revision_;
+  mutable FolderIndex index_;
 };
 
 }  // namespace mail::state

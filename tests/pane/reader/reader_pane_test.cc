@@ -242,6 +242,26 @@ TEST_F(ReaderPaneTest, RemoteImagesToggleReloadsTheShownMessage) {
   EXPECT_EQ(engine->pointer_events, 1);
 }
 
+TEST_F(ReaderPaneTest, VisitingAMessageWithoutHtmlBlocksRemoteImagesAgain) {
+  auto engine = std::make_shared<ReadyEngine>();
+  ReaderHarness reader({0, 0, 900, 700}, 1, [engine] { return engine; });
+  message::MessageRecord html = mail(1, "Newsletter");
+  html.html_body = "<p>Hello</p>";
+  reader.add(html);
+  reader.add(mail(2, "Plain"));
+  reader.select(1);
+  reader.draw();
+  reader.click(reader.reader().remote_toggle()->center());
+  EXPECT_TRUE(drew(reader.draw(), "Remote images loaded"));
+
+  reader.select(2);
+  reader.draw();
+  EXPECT_EQ(engine->loads, 2);  // a message without HTML sends nothing
+  reader.select(1);
+  EXPECT_TRUE(drew(reader.draw(), "Remote content blocked · Load images"));
+  EXPECT_EQ(engine->rules_sent.back(), draw::blocking_rules(draw::RemoteImages::Blocked));
+}
+
 TEST_F(ReaderPaneTest, TheBuiltInEngineLeavesTheSafeTextVersionWithoutAToggle) {
   ReaderHarness reader;
   message::MessageRecord html = mail(1, "Newsletter");
