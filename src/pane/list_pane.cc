@@ -30,6 +30,10 @@ SearchField& ListPane::search_field(const PaneFrame& frame) {
 
 void ListPane::add_regions(const PaneFrame& frame, std::vector<PaneHit>& hits) {
   const ListHeaderLayout header = layout_list_header(frame, metrics_);
+  // A focus request is taken before the next event, so that keys typed right after
+  // "/" reach the field. Bulk selection hides the field; focusing it then would send
+  // keys somewhere unseen.
+  if (frame.state.search_focus_requested) frame.state.set_search_focus(!frame.state.bulk_mode);
   SearchField& search = search_field(frame);
   search.follow(frame.state);
   if (header.search) search.place(*header.search);
@@ -40,8 +44,6 @@ void ListPane::add_regions(const PaneFrame& frame, std::vector<PaneHit>& hits) {
 
 void ListPane::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const std::vector<PaneHit>&) {
   metrics_ = ListMetrics::measure(canvas.text(), frame.theme);
-  // Bulk selection hides the field; focusing it then would send keys somewhere unseen.
-  if (frame.state.search_focus_requested) frame.state.set_search_focus(!frame.state.bulk_mode);
   orvo::ui::CanvasState saved(canvas);
   canvas.clip(frame.rect);
   canvas.fill_rect(frame.rect, frame.theme.colors.surface);

@@ -2,6 +2,7 @@
 
 #include "pane/list_header.h"
 #include "pane/pane_paint.h"
+#include "strings/strings.h"
 
 namespace mail::pane {
 namespace {
@@ -9,7 +10,8 @@ namespace {
 using orvo::ui::Rect;
 
 const orvo::ui::TextStyle placeholder_style{13, orvo::ui::FontWeight::Regular};
-constexpr std::string_view placeholder = "Search";
+// What the pane paints over an empty, unfocused field.
+constexpr std::string_view resting_label = "Search";
 constexpr double icon_column_left = 4;
 constexpr double icon_column_right = 28;
 constexpr double search_icon = 16;
@@ -20,7 +22,7 @@ constexpr double resting_lift = 0.35;
 }  // namespace
 
 SearchField::SearchField(const orvo::ui::Theme& theme)
-    : input_(orvo::ui::TextInput::local(theme).with_placeholder(std::string(placeholder))) {}
+    : input_(orvo::ui::TextInput::local(theme).with_placeholder(strings::text("mail-search-placeholder"))) {}
 
 void SearchField::follow(const state::MailState& state) {
   if (input_.text() != state.search_query) input_.set_text(state.search_query);
@@ -72,7 +74,7 @@ void SearchField::draw(orvo::ui::Canvas& canvas, const PaneFrame& frame, const R
   const bool empty = input_.text().empty();
   if (empty && !focused()) {
     canvas.draw_text(
-        placeholder,
+        resting_label,
         {field.x0 + placeholder_left * frame.scale, text_top_centred(canvas.text(), placeholder_style, middle)},
         placeholder_style, colors.text_faint);
   } else {

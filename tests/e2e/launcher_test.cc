@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "program_fixture.h"
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -17,76 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ProgramRun {
-  int exit_code = -1;
-  std::string output;  // standard error and output together
-};
-
-std::string quoted(const std::string& text) {
-  std::string result = "'";
-  for (char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return result + "'";
-}
-
-class Launcher : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orvo-e2e-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // Runs the program with its configuration root inside the test's folder.
-  ProgramRun run(const std::vector<std::string>& arguments) const {
-    std::string command = "XDG_CONFIG_HOME=" + quoted((dir_ / "config").string()) + " " + ORVO_MAIL_BINARY;
-    for (const std::string& argument : arguments) command += " " + quoted(argument);
-    command += " 2>&1";
-    ProgramRun result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) result.output += buffer.data();
-    const int status = ::pclose(pipe);
-    result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-  }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-  nlohmann::json dump(const std::string& scene, std::vector<std::string> extra = {}) const {
-    std::vector<std::string> arguments{"--scene", scene, "--a11y-dump", path(scene + ".json")};
-    arguments.insert(arguments.end(), extra.begin(), extra.end());
-    const ProgramRun result = run(arguments);
-    EXPECT_EQ(result.exit_code, 0) << result.output;
-    return nlohmann::json::parse(std::ifstream(path(scene + ".json")));
-  }
-
-  fs::path dir_;
-};
-
-std::pair<std::uint32_t, std::uint32_t> png_size(const std::string& file) {
-  std::ifstream png(file, std::ios::binary);
-  std::array<unsigned char, 24> header{};
-  png.read(reinterpret_cast<char*>(header.data()), header.size());
-  auto big_endian = [&](std::size_t at) {
-    return std::uint32_t(header[at]) << 24 | std::uint32_t(header[at + 1]) << 16 | std::uint32_t(header[at + 2]) << 8 |
-           std::uint32_t(header[at + 3]);
-  };
-  return {big_endian(16), big_endian(20)};
-}
-
-std::vector<std::string> labels(const nlohmann::json& node) {
-  std::vector<std::string> found{node.value("label", "")};
-  for (const auto& child : node.value("children", nlohmann::json::array())) {
-    for (auto& label : labels(child)) found.push_back(std::move(label));
-  }
-  return found;
-}
-
-bool has_label(const nlohmann::json& tree, const std::string& label) {
-  const std::vector<std::string> all = labels(tree);
-  return std::ranges::find(all, label) != all.end();
-}
+using Launcher = orvo::e2e::ProgramFixture;
+using orvo::e2e::has_label;
+using orvo::e2e::png_size;
+using orvo::e2e::ProgramRun;
 
 TEST_F(Launcher, FirstRunShowsTheWelcomeScreen) {
   const ProgramRun result = run({"--scene", "firstrun", "--screenshot", path("f.png"), "--a11y-dump", path("f.json")});
@@ -138,7 +74,7 @@ TEST_F(Launcher, BadOptionsAndScriptsAreRefusedWithUsage) {
 }
 
 TEST_F(Launcher, DamagedAccountFilesAreSkippedAndLeftAlone) {
-  const fs::path config = dir_ / "config" / "orvo-mail";
+  const fs::path config = config_folder();
   fs::create_directories(config);
   const std::string damaged = "{\"accounts\": [ oops";
   std::ofstream(config / "accounts.json") << damaged;
@@ -154,7 +90,7 @@ TEST_F(Launcher, DamagedAccountFilesAreSkippedAndLeftAlone) {
 }
 
 TEST_F(Launcher, StoredAccountsOpenTheShell) {
-  const fs::path config = dir_ / "config" / "orvo-mail";
+  const fs::path config = config_folder();
   fs::create_directories(config);
   std::ofstream(config / "accounts.json")
       << R"({"accounts":[{"id":"a@example.org","type":"email","label":"A","settings":{"display_name":"A",)"

@@ -13,11 +13,13 @@ class Probe : public Widget {
   }
   EventOutcome handle_event(const Event& event, const FrameContext&) override {
     if (std::holds_alternative<PointerPress>(event)) ++presses;
+    if (std::holds_alternative<PointerRelease>(event)) ++releases;
     if (std::holds_alternative<KeyPress>(event)) ++keys;
     return EventOutcome::Handled;
   }
   Rect rect;
   int presses = 0;
+  int releases = 0;
   int keys = 0;
 };
 
@@ -130,6 +132,17 @@ TEST_F(NavShellTest, ToggleHidesTheDockedSidebarOnAWideWindow) {
   lay_out(window);
   EXPECT_FALSE(shell_->sidebar_visible());
   EXPECT_EQ(list_->rect.x0, 0);
+}
+
+TEST_F(NavShellTest, AReleaseGoesWhereThePressWent) {
+  const Size window{1280, 800};
+  lay_out(window);
+  press(list_->rect.center(), window);
+  shell_->handle_event(PointerRelease{reader_->rect.center()}, context(window));
+  EXPECT_EQ(list_->releases, 1);
+  EXPECT_EQ(reader_->releases, 0);
+  shell_->handle_event(PointerRelease{reader_->rect.center()}, context(window));
+  EXPECT_EQ(reader_->releases, 1);
 }
 
 TEST_F(NavShellTest, KeysReachTheVisibleContentPane) {

@@ -215,6 +215,7 @@ EventOutcome NavShell::handle_press(const PointerPress& press, const FrameContex
     set_sidebar_state(SidebarState::Automatic);
     return EventOutcome::Handled;
   }
+  captured_ = target;
   return target != nullptr ? target->handle_event(press, context) : EventOutcome::Ignored;
 }
 
@@ -222,11 +223,15 @@ EventOutcome NavShell::handle_event(const Event& event, const FrameContext& cont
   if (const auto* press = std::get_if<PointerPress>(&event)) return handle_press(*press, context);
 
   auto pointer_target = [&](Point position) -> EventOutcome {
-    Widget* target = child_at(position);
+    Widget* target = captured_ != nullptr ? captured_ : child_at(position);
     return target != nullptr ? target->handle_event(event, context) : EventOutcome::Ignored;
   };
   if (const auto* move = std::get_if<PointerMove>(&event)) return pointer_target(move->position);
-  if (const auto* release = std::get_if<PointerRelease>(&event)) return pointer_target(release->position);
+  if (const auto* release = std::get_if<PointerRelease>(&event)) {
+    const EventOutcome outcome = pointer_target(release->position);
+    captured_ = nullptr;
+    return outcome;
+  }
   if (const auto* wheel = std::get_if<Wheel>(&event)) return pointer_target(wheel->position);
 
   // Keys and composition go to the visible panes, the drawer first while it is open.

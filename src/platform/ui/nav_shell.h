@@ -115,6 +115,9 @@ class NavShell : public Widget {
   Rect frame_;
   Slots slots_;
   SlotNodes nodes_;
+  // The child a press went to: it gets the pointer until the release, wherever the
+  // pointer goes meanwhile, so that a drag never ends in a neighbour.
+  Widget* captured_ = nullptr;
 };
 
 }  // namespace orvo::ui
