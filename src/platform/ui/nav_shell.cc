@@ -12,7 +12,7 @@ constexpr double control_inset = 12;
 constexpr double control_size = 36;
 constexpr double back_left = 60;
 constexpr double list_share = 0.42;
-constexpr double list_narrowest = 300;
+constexpr double list_narrowest = 360;
 constexpr double list_widest = 480;
 
 double clamp_width(double share, NavShell::WidthRange range) { return std::clamp(share, range.narrowest, range.widest); }
