@@ -59,7 +59,7 @@ void draw_chip(Canvas& canvas, const orvo::ui::Theme& theme, const message::Atta
   canvas.draw_text(details_of(attachment), {chip.x0 + text_left, chip.y0 + details_top}, details_style,
                    theme.colors.text_muted, text_room);
   // The platform's icon set has no download arrow; the chevron points the same way.
-  canvas.icon(Icon::ExpandMore, square_around({chip.x1 - save_icon_right - icon_size / 2, chip.center().y}, icon_size),
+  canvas.icon(Icon::Download, square_around({chip.x1 - save_icon_right - icon_size / 2, chip.center().y}, icon_size),
               theme.colors.text_muted);
 }
 

@@ -16,7 +16,7 @@ constexpr double line_gap = 2;
 const orvo::ui::TextStyle body_style{13};
 
 orvo::ui::Color line_color(std::string_view line, const orvo::ui::Colors& colors) {
-  return line.starts_with('>') ? colors.text_muted : colors.text;
+  return line.starts_with('>') ? colors.quote : colors.text;
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ void draw_preview_badge(orvo::ui::Canvas& canvas, const orvo::ui::Theme& theme, 
 
   const double icon_x = pill.x0 + padding;
   // The platform's icon set has no eye; the information mark says "about this view" as well.
-  canvas.icon(orvo::ui::Icon::Info, square_around({icon_x + icon_size / 2, pill.center().y}, icon_size),
+  canvas.icon(orvo::ui::Icon::Visibility, square_around({icon_x + icon_size / 2, pill.center().y}, icon_size),
               theme.colors.accent);
   const double text_top = text_top_centred(canvas.text(), text_style, pill.center().y);
   canvas.draw_text(text, {icon_x + icon_size + icon_gap, text_top}, text_style, theme.colors.accent);

@@ -28,16 +28,8 @@ constexpr std::array<ReaderAction, 5> message_actions{{
     {"Toggle read", "read"},
 }};
 
-// The node has no field of its own for a description; it goes first among the children.
-AccessNode described(AccessNode node, std::string description) {
-  node.children.insert(node.children.begin(), {.role = AccessRole::Text, .label = std::move(description)});
-  return node;
-}
-
-AccessNode action(std::string label, const message::MessageId& id, std::string_view command) {
-  return {.role = AccessRole::Button,
-          .label = std::move(label),
-          .id = "mail.reader:" + id.to_string() + ":" + std::string(command)};
+orvo::ui::AccessAction action(std::string label, const message::MessageId& id, std::string_view command) {
+  return {std::move(label), "mail.reader:" + id.to_string() + ":" + std::string(command)};
 }
 
 std::string message_description(const state::MailState& state, const message::MessageRecord& message) {
@@ -48,24 +40,26 @@ std::string message_description(const state::MailState& state, const message::Me
 }
 
 AccessNode reading(const state::MailState& state, const message::MessageRecord& message) {
-  AccessNode node{.role = AccessRole::Document, .label = "Reading: " + message.subject};
+  AccessNode node{.role = AccessRole::Document,
+                  .label = "Reading: " + message.subject,
+                  .description = message_description(state, message)};
   for (const ReaderAction& command : message_actions) {
-    node.children.push_back(action(std::string(command.label), message.id, command.command));
+    node.actions.push_back(action(std::string(command.label), message.id, command.command));
   }
   for (std::size_t index = 0; index < message.attachments.size(); ++index) {
     const message::AttachmentRecord& attachment = message.attachments[index];
-    node.children.push_back(
+    node.actions.push_back(
         action("Save attachment " + attachment.filename + " (" + orvo::format::bytes(attachment.size) + ")",
                message.id, "save-attachment:" + std::to_string(index)));
   }
-  return described(std::move(node), message_description(state, message));
+  return node;
 }
 
 AccessNode selecting(std::size_t selected) {
-  return described({.role = AccessRole::Document,
-                    .label = bulk_notice_title(selected),
-                    .value = std::to_string(selected) + " selected"},
-                   std::string(bulk_notice_hint));
+  return {.role = AccessRole::Document,
+          .label = bulk_notice_title(selected),
+          .value = std::to_string(selected) + " selected",
+          .description = std::string(bulk_notice_hint)};
 }
 
 }  // namespace
@@ -74,8 +68,9 @@ AccessNode reader_accessibility(const state::MailState& state) {
   if (state.bulk_mode) return selecting(state.bulk_selection.size());
   const message::MessageRecord* message = state.selected ? state.store.find(*state.selected) : nullptr;
   if (message != nullptr) return reading(state, *message);
-  return described({.role = AccessRole::Document, .label = "No conversation selected"},
-                   std::string(no_conversation_hint));
+  return {.role = AccessRole::Document,
+          .label = "No conversation selected",
+          .description = std::string(no_conversation_hint)};
 }
 
 }  // namespace mail::pane

@@ -81,6 +81,19 @@ TEST_F(MailAppTest, FirstRunWelcomesAndItsButtonAsksForAnAccount) {
   EXPECT_FALSE(first.driver->perform({.id = "mail.unknown"}));
 }
 
+TEST_F(MailAppTest, EffectsAreCarriedOutInTheOrderTheyWereQueued) {
+  Window narrow = open("narrow", 560);
+  state::MailState& state = narrow.app().state();
+  state.queue(state::effect::Status{"first"});
+  state.queue(state::effect::ShowReader{});
+  state.queue(state::effect::ShowList{});
+  state.queue(state::effect::Status{"last"});
+  narrow.app().drain_effects();
+  EXPECT_EQ(state.status, "last");
+  EXPECT_FALSE(narrow.app().shell().detail_shown());
+  EXPECT_TRUE(state.effects.empty());
+}
+
 TEST_F(MailAppTest, ScenesKeepTheirFilesInAPrivateFolderThatGoesAway) {
   std::filesystem::path folder;
   {

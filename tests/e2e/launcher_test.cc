@@ -51,6 +51,12 @@ TEST_F(Launcher, SceneWindowsHaveTheirSizesAndLayouts) {
   }
 }
 
+TEST_F(Launcher, ScenesOpenOnTheSampleMailbox) {
+  const auto tree = dump("wide");
+  for (const char* label : {"You", "You at Lumen Works", "Inbox", "Junk"}) EXPECT_TRUE(has_label(tree, label)) << label;
+  EXPECT_FALSE(has_label(dump("firstrun"), "You"));
+}
+
 TEST_F(Launcher, InputScriptDrivesTheWindow) {
   const auto tree = dump("narrow", {"--input", "click 30 30; wait 300"});
   EXPECT_EQ(tree["value"], "Current view: folder drawer");

@@ -46,6 +46,8 @@ enum class Icon : std::uint8_t {
   Error,
   Info,
   Keyboard,
+  Visibility,
+  Download,
 };
 
 }  // namespace orvo::ui

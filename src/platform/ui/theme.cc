@@ -32,6 +32,7 @@ Theme Theme::dark(double scale) {
       .on_accent = Color::rgb(0x0b1322),
       .accent_soft = Color::rgb(0x1c2a40),
       .star = Color::rgb(0xf5c451),
+      .quote = Color::rgb(0x8fa3c7),
       .danger = Color::rgb(0xff6b6b),
       .scrim = Color::rgb(0x000000).with_alpha(0.5),
       .shadow = Color::rgb(0x000000).with_alpha(0.45),

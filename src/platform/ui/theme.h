@@ -22,6 +22,7 @@ struct Colors {
   Color on_accent;       // text on the accent
   Color accent_soft;     // tinted backgrounds of accent elements
   Color star;            // a starred message
+  Color quote;           // quoted lines of a message
   Color danger;          // destructive actions, failures
   Color scrim;           // behind a drawer or dialog
   Color shadow;

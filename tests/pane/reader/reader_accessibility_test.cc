@@ -17,13 +17,12 @@ struct Action {
   friend void PrintTo(const Action& action, std::ostream* out) { *out << action.label << " → " << action.id; }
 };
 
-// The description comes first; the rest are the actions.
-std::string description_of(const AccessNode& node) { return node.children.at(0).label; }
+std::string description_of(const AccessNode& node) { return node.description; }
 
 std::vector<Action> actions_of(const AccessNode& node) {
   std::vector<Action> actions;
-  for (const AccessNode& child : node.children) {
-    if (child.role == AccessRole::Button) actions.push_back({child.label, child.id});
+  for (const orvo::ui::AccessAction& action : node.actions) {
+    actions.push_back({action.label, action.id});
   }
   return actions;
 }

@@ -44,6 +44,8 @@ std::uint16_t icon_codepoint(Icon icon) {
     case Icon::Error: return 0xe000;
     case Icon::Info: return 0xe88e;
     case Icon::Keyboard: return 0xe312;
+    case Icon::Visibility: return 0xe8f4;
+    case Icon::Download: return 0xe2c4;
   }
   return 0xe88e;
 }
