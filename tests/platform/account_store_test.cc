@@ -1,6 +1,7 @@
 #include "platform/accounts/account_store.h"
 #include "platform/accounts/config_root.h"
 #include "platform/accounts/secret_vault.h"
+#include "platform/accounts/sync_reporter.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,17 @@ TEST_F(AccountStoreTest, VaultKeepsOneSecretPerIdInAnOwnerOnlyFile) {
   const auto reopened = SecretVault::open_in(dir() / "nested");
   EXPECT_EQ(reopened->get({"a"}), "second");
   EXPECT_FALSE(reopened->get({"b"}).has_value());
+}
+
+TEST_F(AccountStoreTest, SyncStatusFilesStayInTheirFolderWhateverTheAddress) {
+  const AccountSyncReporter reporter(dir());
+  EXPECT_EQ(reporter.status_path("you@example.org").filename(), "you@example.org.json");
+  EXPECT_EQ(reporter.status_path("../../etc/passwd").parent_path(), dir() / "sync-status");
+  EXPECT_EQ(reporter.status_path(".hidden").filename(), "%2Ehidden.json");
+  ASSERT_TRUE(reporter.needs_authentication("you@example.org").has_value());
+  const auto json = nlohmann::json::parse(read_file(reporter.status_path("you@example.org")));
+  EXPECT_EQ(json["state"], "needs_authentication");
+  EXPECT_EQ(json["account"], "you@example.org");
 }
 
 TEST(ConfigRoot, FollowsXdgThenHome) {
