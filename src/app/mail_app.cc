@@ -173,7 +173,7 @@ std::optional<orvo::ui::Instant> MailApp::next_wake() const {
   };
   consider(status_expiry_.deadline());
   if (tooltip_due_ && now < *tooltip_due_) consider(tooltip_due_);
-  if (engine_.busy()) consider(now + std::chrono::milliseconds(16));
+  if (engine_.busy() || attachment_save_) consider(now + std::chrono::milliseconds(16));
   return earliest;
 }
 

@@ -10,6 +10,7 @@
 #include "app/purge_confirmation.h"
 #include "app/shortcut_reference.h"
 #include "app/status_expiry.h"
+#include "compose/attachment_save.h"
 #include "pane/pane.h"
 #include "platform/storage/temp_folder.h"
 #include "platform/ui/empty_state.h"
@@ -69,7 +70,7 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   [[nodiscard]] bool accepts_text_input() const override;
   [[nodiscard]] std::optional<orvo::ui::AccessNode> accessibility() const override;
   bool perform_semantic_action(const orvo::ui::SemanticAction& action, const orvo::ui::FrameContext& context) override;
-  [[nodiscard]] bool needs_idle_sync() const override { return engine_.busy(); }
+  [[nodiscard]] bool needs_idle_sync() const override { return engine_.busy() || attachment_save_.has_value(); }
   [[nodiscard]] bool needs_animation_frame() const override;
   [[nodiscard]] std::optional<orvo::ui::Instant> next_wake() const override;
   [[nodiscard]] bool is_dirty() const override;
@@ -84,6 +85,8 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   [[nodiscard]] bool welcome_shown() const { return state_->accounts.empty(); }
   void update_layout_mirror();
   void apply_effect(state::UiEffect& effect);
+  void start_attachment_save(const state::effect::SaveAttachment& save);
+  void poll_attachment_save();
   void open_purge_confirmation();
   void confirm_purge();
   void choose_menu_item(std::size_t index);
@@ -123,6 +126,7 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   std::optional<ContextMenu> context_menu_;
   std::optional<PurgeConfirmation> purge_confirmation_;
   std::optional<ShortcutReference> shortcut_reference_;
+  std::optional<compose::SaveStart> attachment_save_;  // the save picker is open
 
   orvo::ui::Size window_;
   double text_scale_ = 1;

@@ -26,6 +26,7 @@ message::Minutes current_minute() {
 
 void MailApp::sync(const orvo::ui::FrameContext& context) {
   if (engine_.apply_arrived_events(*state_)) dirty_ = true;
+  poll_attachment_save();
   if (status_expiry_.expired(state_->status, context.now)) {
     state_->status.reset();
     state_->changed = true;
@@ -78,8 +79,8 @@ void MailApp::drain_effects() {
   }
 }
 
-// Effects whose parts are not part of the window yet (composer, setup form, file
-// choosers) only close what they would cover.
+// Effects whose parts are not part of the window yet (composer, setup form) only
+// close what they would cover.
 void MailApp::apply_effect(state::UiEffect& effect) {
   const auto message_exists = [&](const message::MessageId& id) { return state_->store.find(id) != nullptr; };
   std::visit(Overloaded{
@@ -106,12 +107,35 @@ void MailApp::apply_effect(state::UiEffect& effect) {
                  [&](const state::effect::ContextMenu& menu) {
                    context_menu_ = ContextMenu::open_for(*state_, menu.id, {menu.x, menu.y});
                  },
+                 [&](const state::effect::SaveAttachment& save) { start_attachment_save(save); },
                  [&](state::effect::Request& request) { engine_.send(std::move(request.request), *state_); },
                  [&](const state::effect::Status& status) { state_->set_status(status.text); },
                  [&](const state::effect::ConfirmPurge&) { open_purge_confirmation(); },
                  [](const auto&) {},
              },
              effect);
+  dirty_ = true;
+}
+
+void MailApp::start_attachment_save(const state::effect::SaveAttachment& save) {
+  auto started = compose::begin_save(state_->store, save.id, save.index, attachment_save_.has_value());
+  if (!started) {
+    state_->set_status(started.error());
+    return;
+  }
+  attachment_save_ = std::move(*started);
+  state_->set_status("Choose where to save the attachment");
+}
+
+// The picker answers on its own thread; its answer is taken here, on the next update.
+void MailApp::poll_attachment_save() {
+  if (!attachment_save_) return;
+  auto polled = attachment_save_->picker.poll();
+  if (std::holds_alternative<orvo::thread::Pending>(polled)) return;
+  std::optional<orvo::ui::portal::SaveAnswer> answer;
+  if (auto* given = std::get_if<orvo::ui::portal::SaveAnswer>(&polled)) answer = std::move(*given);
+  state_->set_status(compose::finish_save(attachment_save_->pending, std::move(answer)).status);
+  attachment_save_.reset();
   dirty_ = true;
 }
 

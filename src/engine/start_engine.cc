@@ -2,15 +2,17 @@
 
 #include <expected>
 
+#include "engine/live/live_backend.h"
 #include "engine/offline_backend.h"
 #include "platform/log/log.h"
 
 namespace mail::engine {
 namespace {
 
-// The live IMAP and SMTP backend is not part of this build yet.
 std::expected<std::unique_ptr<MailBackend>, std::string> build_live_backend() {
-  return std::unexpected("the live IMAP backend is not part of this build");
+  auto backend = live::LiveBackend::create();
+  if (!backend) return std::unexpected(backend.error());
+  return std::move(*backend);
 }
 
 }  // namespace

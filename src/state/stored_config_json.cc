@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "platform/json/strict_json.h"
+
 namespace mail::state {
 namespace {
 
@@ -79,6 +81,12 @@ std::expected<StoredSettings, std::string> settings_from_json(const Json& json) 
   if (json.contains("collapsed")) take(flag(json, "collapsed"), settings.collapsed);
   if (!problem.empty()) return std::unexpected(problem);
   return settings;
+}
+
+std::expected<StoredSettings, std::string> settings_from_text(std::string_view text) {
+  const auto json = orvo::json::parse_strict(text);
+  if (!json) return std::unexpected(json.error());
+  return settings_from_json(*json);
 }
 
 }  // namespace mail::state

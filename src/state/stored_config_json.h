@@ -4,6 +4,7 @@
 
 #include <expected>
 #include <string>
+#include <string_view>
 
 #include "engine/account_config.h"
 
@@ -18,5 +19,8 @@ struct StoredSettings {
 
 nlohmann::ordered_json settings_to_json(const engine::StoredConfig& config, bool collapsed);
 std::expected<StoredSettings, std::string> settings_from_json(const nlohmann::ordered_json& json);
+// The same from the object's text, where a key given twice can still be seen and
+// makes the object unreadable.
+std::expected<StoredSettings, std::string> settings_from_text(std::string_view text);
 
 }  // namespace mail::state

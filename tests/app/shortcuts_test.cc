@@ -167,6 +167,16 @@ TEST_F(ShortcutsTest, ReaderActionsOnlyReachTheSelectedMessage) {
   EXPECT_EQ(state().store.find(id)->folder, FolderKind::Archive);
 }
 
+TEST_F(ShortcutsTest, SavingAnAttachmentThatWasNeverDownloadedIsRefused) {
+  const auto with_attachment = std::ranges::find_if(
+      state().store.order(), [&](const message::MessageId& id) { return !state().store.find(id)->attachments.empty(); });
+  state().selected = *with_attachment;
+  EXPECT_TRUE(driver_->perform({.id = "mail.reader:" + with_attachment->to_string() + ":save-attachment:0"}));
+  EXPECT_EQ(status(), "attachment content is not downloaded yet");
+  EXPECT_TRUE(driver_->perform({.id = "mail.reader:" + with_attachment->to_string() + ":save-attachment:9"}));
+  EXPECT_EQ(status(), "attachment is no longer loaded");
+}
+
 TEST_F(ShortcutsTest, TheContextMenuChoosesThroughItsActions) {
   open("context_menu");
   ASSERT_TRUE(app().context_menu().has_value());

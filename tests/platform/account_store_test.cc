@@ -64,7 +64,8 @@ TEST_F(AccountStoreTest, SavedAccountsComeBackInOrderWithTheActiveOne) {
 }
 
 TEST_F(AccountStoreTest, DamagedFilesAreErrorsAndStayUntouched) {
-  for (std::string_view damaged : {"{not json", "[]", R"({"accounts":[{"id":1}]})"}) {
+  for (std::string_view damaged : {"{not json", "[]", R"({"accounts":[{"id":1}]})",
+                                   R"({"accounts":[],"accounts":[]})"}) {
     SCOPED_TRACE(damaged);
     write_file(dir() / AccountStore::file_name, damaged);
     write_file(dir() / SecretVault::file_name, damaged);

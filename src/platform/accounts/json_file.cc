@@ -1,5 +1,6 @@
 #include "platform/accounts/json_file.h"
 
+#include "platform/json/strict_json.h"
 #include "platform/storage/atomic_file.h"
 
 namespace orvo::accounts {
@@ -12,9 +13,10 @@ std::expected<std::optional<nlohmann::ordered_json>, std::string> read_json_file
   }
   auto text = atomic_file::read(path);
   if (!text) return std::unexpected(text.error());
-  auto json = nlohmann::ordered_json::parse(*text, nullptr, false);
-  if (json.is_discarded() || !json.is_object()) return std::unexpected(path.string() + " is not a JSON object");
-  return json;
+  auto json = json::parse_strict(*text);
+  if (!json) return std::unexpected(path.string() + ": " + json.error());
+  if (!json->is_object()) return std::unexpected(path.string() + " is not a JSON object");
+  return std::move(*json);
 }
 
 std::expected<void, std::string> write_json_file(const std::filesystem::path& path, const nlohmann::ordered_json& json,

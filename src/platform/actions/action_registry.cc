@@ -2,7 +2,7 @@
 
 namespace orvo::actions {
 
-std::expected<void, std::string> ActionRegistry::register_handler(std::string kind, Handler handler) {
+std::expected<void, std::string> ActionRegistry::add(std::string kind, std::any handler) {
   if (handlers_.contains(kind)) return std::unexpected("a handler for \"" + kind + "\" is already registered");
   handlers_.emplace(std::move(kind), std::move(handler));
   return {};
@@ -14,11 +14,13 @@ std::vector<std::string> ActionRegistry::kinds() const {
   return names;
 }
 
-std::expected<nlohmann::json, std::string> ActionRegistry::dispatch(std::string_view kind,
-                                                                    const nlohmann::json& action) const {
+const std::any* ActionRegistry::find(std::string_view kind) const {
   const auto found = handlers_.find(kind);
-  if (found == handlers_.end()) return std::unexpected("no handler for \"" + std::string(kind) + "\"");
-  return found->second(action);
+  return found == handlers_.end() ? nullptr : &found->second;
+}
+
+ActionError ActionRegistry::no_handler(std::string_view kind) {
+  return {"orvo.unknown_kind", "no handler is registered for \"" + std::string(kind) + "\""};
 }
 
 }  // namespace orvo::actions

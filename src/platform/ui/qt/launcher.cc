@@ -8,8 +8,12 @@
 #include <string>
 #include <thread>
 #include <unistd.h>
+#include <variant>
 #include <vector>
 
+#include "platform/actions/action_host.h"
+#include "platform/actions/invoke_at.h"
+#include "platform/actions/resource_json.h"
 #include "platform/log/log.h"
 #include "platform/storage/atomic_file.h"
 #include "platform/ui/frame_driver.h"
@@ -82,27 +86,75 @@ void settle(FrameDriver& driver) {
   driver.layout();
 }
 
-int capture(FrameDriver& driver, const LaunchOptions& options, const std::vector<ScriptStep>& script) {
+int fail(const std::string& message) {
+  std::fprintf(stderr, "orvo-mail: %s\n", message.c_str());
+  return 1;
+}
+
+// A root publishes actions by being an action host as well as a widget.
+actions::ActionHost* action_host(FrameDriver& driver) { return dynamic_cast<actions::ActionHost*>(&driver.root()); }
+
+// Waits, keeping the root in sync, until a pending operation has its result.
+actions::ActionResult finish(FrameDriver& driver, actions::ActionHost& host, actions::Invocation invocation) {
+  const auto* pending = std::get_if<actions::PendingOperation>(&invocation);
+  if (pending == nullptr) return std::get<actions::ActionResult>(std::move(invocation));
+  const auto deadline = Clock::now() + capture_deadline;
+  while (Clock::now() < deadline) {
+    driver.sync();
+    if (auto result = host.collect(*pending)) return std::move(*result);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    std::this_thread::sleep_for(std::chrono::milliseconds(4));
+  }
+  host.cancel(*pending);
+  return std::unexpected(actions::ActionError::failed("the action did not finish within 30 seconds"));
+}
+
+int invoke_action(FrameDriver& driver, const ActionRequest& request, const App& app, const std::string& app_id) {
+  actions::ActionHost* host = action_host(driver);
+  if (host == nullptr) return fail("this program publishes no actions");
+  const actions::ActionContext context{.application_id = app_id, .application_label = app.window_title()};
+  const actions::ActionResult result =
+      finish(driver, *host, actions::invoke_at(*host, app.action_registry(), request.address, request.args, context));
+  if (!result) return fail(result.error().message);
+  std::printf("%s\n", result->dump().c_str());
+  return 0;
+}
+
+std::expected<void, std::string> write_json(const std::filesystem::path& path, const std::string& text) {
+  return atomic_file::write(path, text + "\n");
+}
+
+int write_captures(FrameDriver& driver, const LaunchOptions& options) {
+  driver.render();
+  if (options.screenshot) {
+    if (auto saved = driver.save_png(*options.screenshot); !saved) return fail(saved.error());
+  }
+  if (options.a11y_dump) {
+    const auto tree = driver.root().accessibility();
+    if (auto written = write_json(*options.a11y_dump, tree ? to_json_text(*tree) : "{}"); !written) {
+      return fail(written.error());
+    }
+  }
+  if (options.actions_dump) {
+    const actions::ActionHost* host = action_host(driver);
+    const std::string text = host ? actions::to_json(host->action_resources()).dump(2) : "{}";
+    if (auto written = write_json(*options.actions_dump, text); !written) return fail(written.error());
+  }
+  return 0;
+}
+
+// Input first, then the invocation, each followed by a settled frame, then the captures.
+int capture(FrameDriver& driver, const LaunchOptions& options, const std::vector<ScriptStep>& script, const App& app,
+            const std::string& app_id) {
   driver.sync();
   driver.layout();
   for (const ScriptStep& step : script) apply_step(driver, step);
   settle(driver);
-  driver.render();
-  if (options.screenshot) {
-    if (auto saved = driver.save_png(*options.screenshot); !saved) {
-      std::fprintf(stderr, "orvo-mail: %s\n", saved.error().c_str());
-      return 1;
-    }
+  if (options.invoke) {
+    if (const int code = invoke_action(driver, *options.invoke, app, app_id); code != 0) return code;
+    settle(driver);
   }
-  if (options.a11y_dump) {
-    const auto tree = driver.root().accessibility();
-    const std::string text = tree ? to_json_text(*tree) : "{}";
-    if (auto written = atomic_file::write(*options.a11y_dump, text + "\n"); !written) {
-      std::fprintf(stderr, "orvo-mail: %s\n", written.error().c_str());
-      return 1;
-    }
-  }
-  return 0;
+  return write_captures(driver, options);
 }
 
 int show_window(FrameDriver& driver, const LaunchDescription& description, const App& app,
@@ -156,7 +208,7 @@ int run(LaunchDescription& description, int argc, char** argv) {
   description.setup(app);
   std::unique_ptr<Widget> root = options->scene ? description.make_scene_root(context) : description.make_root();
   FrameDriver driver(*root, description.window_size(context), options->text_scale);
-  return options->headless_capture() ? capture(driver, *options, *script)
+  return options->headless_capture() ? capture(driver, *options, *script, app, description.app_id)
                                      : show_window(driver, description, app, *script);
 }
 
