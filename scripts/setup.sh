@@ -15,7 +15,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # real servers on 127.0.0.1 for the integration tests
-  dovecot-imapd openssl python3
+  dovecot-imapd openssl
 )
 
 missing=()
