@@ -13,9 +13,8 @@ using orvo::actions::EncodedAction;
 using Json = nlohmann::ordered_json;
 
 const Json& ids_schema() {
-  static const Json schema{{"minItems", 1},
-                           {"maxItems", 256},
-                           {"items", {{"type", "string"}, {"minLength", 1}, {"maxLength", 128}}}};
+  static const Json schema{
+      {"minItems", 1}, {"maxItems", 256}, {"items", {{"type", "string"}, {"minLength", 1}, {"maxLength", 128}}}};
   return schema;
 }
 
@@ -48,8 +47,8 @@ ActionSpec bulk_spec(std::string id, std::string label, std::string ids_descript
 
 ActionSpec value_spec(std::string id, std::string label, std::string value_label, std::string placeholder,
                       std::function<MailAction(std::string)> change) {
-  auto encoder = [change = std::move(change), value_label](const ActionArgs& args)
-      -> std::expected<EncodedAction, ActionError> {
+  auto encoder = [change = std::move(change),
+                  value_label](const ActionArgs& args) -> std::expected<EncodedAction, ActionError> {
     const std::string given = args.text("value").value_or("");
     const std::string_view value = message::trim_blanks(given);
     if (value.empty()) return std::unexpected(ActionError::invalid_arguments(value_label + " must not be empty"));

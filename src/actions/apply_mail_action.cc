@@ -84,8 +84,7 @@ bool folder_exists(const Document& document, const std::string& id) {
 }
 
 Applied apply(Document& document, const action::SetRead& change) {
-  return for_each_present(document, change.ids,
-                          [&](const MessageId& id) { doc::set_read(document, id, change.read); });
+  return for_each_present(document, change.ids, [&](const MessageId& id) { doc::set_read(document, id, change.read); });
 }
 
 Applied apply(Document& document, const action::SetStarred& change) {
@@ -125,8 +124,7 @@ Applied apply(Document& document, const action::AddLabel& change) {
 Applied apply(Document& document, const action::RemoveLabel& change) {
   const auto label = label_of(change.label);
   if (!label) return std::unexpected(label.error());
-  return for_each_present(document, change.ids,
-                          [&](const MessageId& id) { doc::remove_label(document, id, *label); });
+  return for_each_present(document, change.ids, [&](const MessageId& id) { doc::remove_label(document, id, *label); });
 }
 
 Applied apply(Document& document, const action::CreateFolder& change) {

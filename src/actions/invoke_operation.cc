@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "actions/mail_snapshot.h"
 #include "message/folder_kind.h"
 
 namespace mail::actions {
@@ -28,10 +29,7 @@ struct Run {
   InvocationPath path;
 };
 
-bool connected(const Run& run) {
-  const auto account = run.state.current_account_config();
-  return run.host.has_engine() && account && !account->email.empty();
-}
+bool connected(const Run& run) { return is_connected(run.state, run.host.has_engine()); }
 
 // A message operation names a message that is loaded now.
 std::expected<message::MessageId, std::string> loaded_message(const Run& run, const std::string& text) {
@@ -138,7 +136,8 @@ Invocation run_decoded(Run& run, const MailOperation& operation) {
 Invocation invoke_operation(state::MailState& state, OperationHost& host, const orvo::actions::EncodedAction& action,
                             InvocationPath path) {
   if (action.kind != mail_operation_kind) {
-    return ActionResult(std::unexpected(ActionError{"orvo.unknown_kind", "\"" + action.kind + "\" is not a mail operation"}));
+    return ActionResult(
+        std::unexpected(ActionError{"orvo.unknown_kind", "\"" + action.kind + "\" is not a mail operation"}));
   }
   const auto operation = mail_operation_from_json(action.payload);
   if (!operation) return failed(operation.error());

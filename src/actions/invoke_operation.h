@@ -31,7 +31,8 @@ class OperationHost {
   // Reopens the current draft in the composer.
   virtual void reveal_draft() = 0;
   // Stores the invitation as the current draft and opens it, or says what is wrong with it.
-  virtual std::expected<void, std::string> prepare_invitation(const operation::PrepareCalendarInvitation& invitation) = 0;
+  virtual std::expected<void, std::string> prepare_invitation(
+      const operation::PrepareCalendarInvitation& invitation) = 0;
 };
 
 // Carries out an invoked operation on the state and the host, or fails with the

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <expected>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <variant>

@@ -5,6 +5,7 @@
 
 #include "actions/mail_action.h"
 #include "platform/actions/action_context.h"
+#include "platform/actions/action_host.h"
 #include "platform/actions/action_registry.h"
 #include "platform/actions/local_transport.h"
 #include "platform/storage/document.h"
@@ -25,5 +26,11 @@ orvo::actions::ActionContext mail_context();
 // registry to the document like any other program's.
 std::expected<orvo::actions::AppliedChange, orvo::actions::ActionError> record_mail_action(
     const orvo::actions::ActionRegistry& registry, MailTransport& transport, MailAction action);
+
+// Applies a change another program invoked. The result names the change and the
+// document's heads after it.
+orvo::actions::ActionResult apply_invoked_action(const orvo::actions::ActionRegistry& registry,
+                                                 MailTransport& transport, const orvo::actions::EncodedAction& action,
+                                                 const orvo::actions::ActionContext& context);
 
 }  // namespace mail::actions

@@ -35,8 +35,8 @@ SaveAttachment fields_from_json(FieldReader& f, As<SaveAttachment>) {
   return {.message_id = f.text("message_id"), .index = f.count("index")};
 }
 PrepareCalendarInvitation fields_from_json(FieldReader& f, As<PrepareCalendarInvitation>) {
-  return {.to = f.text("to"), .subject = f.text("subject"), .body = f.text("body"),
-          .calendar_ics = f.text("calendar_ics")};
+  return {
+      .to = f.text("to"), .subject = f.text("subject"), .body = f.text("body"), .calendar_ics = f.text("calendar_ics")};
 }
 
 }  // namespace operation
@@ -55,7 +55,8 @@ orvo::actions::OperationType operation_type(const MailOperation& operation) {
 }
 
 orvo::actions::EncodedAction encode(const MailOperation& operation) {
-  return {.kind = std::string(mail_operation_kind), .payload = to_json(operation),
+  return {.kind = std::string(mail_operation_kind),
+          .payload = to_json(operation),
           .operation_type = operation_type(operation)};
 }
 

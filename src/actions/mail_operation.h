@@ -1,9 +1,8 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
 #include <expected>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -95,11 +94,10 @@ struct PrepareCalendarInvitation {
 }  // namespace operation
 
 // The order is the variant index other programs rely on.
-using MailOperation =
-    std::variant<operation::ComposeNew, operation::RefreshCurrentFolder, operation::RevealFolder,
-                 operation::RevealAccount, operation::RevealMessage, operation::InspectMessage, operation::Reply,
-                 operation::ReplyAll, operation::Forward, operation::RevealDraft, operation::SaveAttachment,
-                 operation::PrepareCalendarInvitation>;
+using MailOperation = std::variant<operation::ComposeNew, operation::RefreshCurrentFolder, operation::RevealFolder,
+                                   operation::RevealAccount, operation::RevealMessage, operation::InspectMessage,
+                                   operation::Reply, operation::ReplyAll, operation::Forward, operation::RevealDraft,
+                                   operation::SaveAttachment, operation::PrepareCalendarInvitation>;
 
 nlohmann::ordered_json to_json(const MailOperation& operation);
 std::expected<MailOperation, std::string> mail_operation_from_json(const nlohmann::ordered_json& json);

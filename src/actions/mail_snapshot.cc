@@ -47,7 +47,8 @@ MessageSummary summarize(const message::MessageRecord& record) {
                          .starred = record.starred,
                          .folder = record.folder,
                          .labels = record.labels};
-  for (const message::AttachmentRecord& attachment : record.attachments) summary.attachments.push_back(summarize(attachment));
+  for (const message::AttachmentRecord& attachment : record.attachments)
+    summary.attachments.push_back(summarize(attachment));
   return summary;
 }
 
@@ -57,16 +58,19 @@ ConversationSummary summarize(const Conversation& conversation) {
   return summary;
 }
 
+bool is_connected(const state::MailState& state, bool engine_running) {
+  return engine_running && active_address(state) != placeholder_address;
+}
+
 MailSnapshot take_snapshot(const state::MailState& state, const orvo::storage::Document& document,
                            bool engine_running) {
-  MailSnapshot snapshot{.address = active_address(state),
-                        .accounts = account_summaries(state),
-                        .current_folder = state.current_folder,
-                        .conversations = conversation_summaries(state),
-                        .folders = doc::list_folders(document),
-                        .draft_has_content = has_content(doc::read_draft(document))};
-  snapshot.connected = engine_running && snapshot.address != placeholder_address;
-  return snapshot;
+  return MailSnapshot{.address = active_address(state),
+                      .accounts = account_summaries(state),
+                      .current_folder = state.current_folder,
+                      .conversations = conversation_summaries(state),
+                      .folders = doc::list_folders(document),
+                      .draft_has_content = has_content(doc::read_draft(document)),
+                      .connected = is_connected(state, engine_running)};
 }
 
 }  // namespace mail::actions

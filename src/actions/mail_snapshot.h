@@ -61,6 +61,9 @@ inline constexpr std::string_view placeholder_address = "Mailbox";
 // How many of the current folder's messages the tree lists.
 inline constexpr std::size_t snapshot_message_limit = 100;
 
+// Mail is connected while an engine runs for an account that has an address.
+bool is_connected(const state::MailState& state, bool engine_running);
+
 MailSnapshot take_snapshot(const state::MailState& state, const orvo::storage::Document& document, bool engine_running);
 
 }  // namespace mail::actions

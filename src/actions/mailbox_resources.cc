@@ -39,8 +39,8 @@ ActionSpec new_folder_spec() {
 // than handed over mangled.
 std::expected<orvo::actions::EncodedAction, ActionError> encode_invitation(const orvo::actions::ActionArgs& args) {
   const auto text = [&](const char* name) { return args.text(name).value_or(""); };
-  orvo::actions::EncodedAction encoded = encode(MailOperation(operation::PrepareCalendarInvitation{
-      text("to"), text("subject"), text("body"), text("calendar_ics")}));
+  orvo::actions::EncodedAction encoded = encode(MailOperation(
+      operation::PrepareCalendarInvitation{text("to"), text("subject"), text("body"), text("calendar_ics")}));
   try {
     (void)encoded.payload.dump();
   } catch (const nlohmann::ordered_json::exception&) {
@@ -62,24 +62,47 @@ ActionSpec invitation_spec(const MailSnapshot& snapshot) {
   return when_connected(std::move(spec), snapshot, "Connect a Mail account before preparing an invitation");
 }
 
+// The changes the mailbox applies to many messages at once, in the order offered.
+struct BulkChange {
+  const char* id;
+  const char* label;
+  const char* ids_description;
+  MailAction (*change)(Ids ids);
+  bool destructive = false;
+};
+
+const BulkChange bulk_changes[] = {
+    {"archive-messages", "Archive messages", "Stable ids of loaded messages to archive together",
+     [](Ids ids) -> MailAction {
+       return action::Move{std::move(ids), "archive"};
+     }},
+    {"move-messages-to-trash", "Move messages to Trash", "Stable ids of loaded messages to move to Trash together",
+     [](Ids ids) -> MailAction {
+       return action::Move{std::move(ids), "trash"};
+     }},
+    {"mark-messages-read", "Mark messages read", "Stable ids of loaded messages to mark read together",
+     [](Ids ids) -> MailAction {
+       return action::SetRead{std::move(ids), true};
+     }},
+    {"mark-messages-unread", "Mark messages unread", "Stable ids of loaded messages to mark unread together",
+     [](Ids ids) -> MailAction {
+       return action::SetRead{std::move(ids), false};
+     }},
+    {"purge-trashed-messages", "Delete trashed messages permanently",
+     "Stable ids of messages already in Trash to delete permanently",
+     [](Ids ids) -> MailAction { return action::Purge{std::move(ids)}; }, true},
+};
+
 Resource mailbox(const MailSnapshot& snapshot) {
-  return Resource{.type = "mail.mailbox", .id = std::string(mailbox_resource_id), .label = snapshot.address}
-      .with_action(operation_spec("compose", "Compose message", operation::ComposeNew{}))
-      .with_action(bulk_spec("archive-messages", "Archive messages", "Stable ids of loaded messages to archive together",
-                             [](Ids ids) { return action::Move{std::move(ids), "archive"}; }))
-      .with_action(bulk_spec("move-messages-to-trash", "Move messages to Trash",
-                             "Stable ids of loaded messages to move to Trash together",
-                             [](Ids ids) { return action::Move{std::move(ids), "trash"}; }))
-      .with_action(bulk_spec("mark-messages-read", "Mark messages read",
-                             "Stable ids of loaded messages to mark read together",
-                             [](Ids ids) { return action::SetRead{std::move(ids), true}; }))
-      .with_action(bulk_spec("mark-messages-unread", "Mark messages unread",
-                             "Stable ids of loaded messages to mark unread together",
-                             [](Ids ids) { return action::SetRead{std::move(ids), false}; }))
-      .with_action(bulk_spec("purge-trashed-messages", "Delete trashed messages permanently",
-                             "Stable ids of messages already in Trash to delete permanently",
-                             [](Ids ids) { return action::Purge{std::move(ids)}; })
-                       .destructive())
+  Resource root =
+      Resource{.type = "mail.mailbox", .id = std::string(mailbox_resource_id), .label = snapshot.address}.with_action(
+          operation_spec("compose", "Compose message", operation::ComposeNew{}));
+  for (const BulkChange& bulk : bulk_changes) {
+    ActionSpec spec = bulk_spec(bulk.id, bulk.label, bulk.ids_description, bulk.change);
+    if (bulk.destructive) spec = std::move(spec).destructive();
+    root = std::move(root).with_action(std::move(spec));
+  }
+  return std::move(root)
       .with_action(refresh_spec(snapshot))
       .with_action(new_folder_spec())
       .with_action(invitation_spec(snapshot));
@@ -88,11 +111,12 @@ Resource mailbox(const MailSnapshot& snapshot) {
 Resource accounts(const MailSnapshot& snapshot) {
   Resource collection{.type = "mail.account.collection", .id = std::string(accounts_resource_id), .label = "Accounts"};
   for (const AccountSummary& account : snapshot.accounts) {
-    collection = std::move(collection).with_child(
-        Resource{.type = "mail.account",
-                 .id = account_resource_id(account.id),
-                 .label = account.active ? account.label + " · Active" : account.label}
-            .with_action(operation_spec("open", "Open account", operation::RevealAccount{account.id})));
+    collection =
+        std::move(collection)
+            .with_child(Resource{.type = "mail.account",
+                                 .id = account_resource_id(account.id),
+                                 .label = account.active ? account.label + " · Active" : account.label}
+                            .with_action(operation_spec("open", "Open account", operation::RevealAccount{account.id})));
   }
   return collection;
 }
@@ -105,10 +129,10 @@ Resource current_draft() {
 
 Resource standard_folder(FolderKind folder, const MailSnapshot& snapshot) {
   const std::string key(message::identifier(folder));
-  Resource resource = Resource{.type = "mail.folder",
-                               .id = folder_resource_id(key),
-                               .label = std::string(message::display_name(folder))}
-                          .with_action(operation_spec("open", "Open folder", operation::RevealFolder{key}));
+  Resource resource =
+      Resource{
+          .type = "mail.folder", .id = folder_resource_id(key), .label = std::string(message::display_name(folder))}
+          .with_action(operation_spec("open", "Open folder", operation::RevealFolder{key}));
   if (folder == FolderKind::Drafts && snapshot.draft_has_content) {
     resource = std::move(resource)
                    .with_action(change_spec("discard-draft", "Discard draft", action::DiscardDraft{}).destructive())
@@ -125,7 +149,9 @@ Resource standard_folder(FolderKind folder, const MailSnapshot& snapshot) {
 Resource user_folder(const doc::UserFolder& folder) {
   return Resource{.type = "mail.folder", .id = folder_resource_id(folder.id), .label = folder.name}
       .with_action(value_spec("rename", "Rename folder", "Name", "folder name…",
-                              [id = folder.id](std::string name) { return action::RenameFolder{id, std::move(name)}; }))
+                              [id = folder.id](std::string name) {
+                                return action::RenameFolder{id, std::move(name)};
+                              }))
       .with_action(change_spec("delete-folder", "Delete folder", action::DeleteFolder{folder.id}).destructive());
 }
 

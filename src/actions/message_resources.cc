@@ -55,12 +55,13 @@ Resource with_changes(Resource resource, const MessageSummary& message) {
 
 Resource message_resource(const MessageSummary& message) {
   const std::string id = message.id.to_string();
-  Resource resource = Resource{.type = "mail.message", .id = message_resource_id(message.id), .label = message_label(message)}
-                          .with_action(operation_spec("open", "Open message", operation::RevealMessage{id}))
-                          .with_action(operation_spec("inspect", "Preview without marking read", operation::InspectMessage{id}))
-                          .with_action(operation_spec("reply", "Reply", operation::Reply{id}))
-                          .with_action(operation_spec("reply-all", "Reply all", operation::ReplyAll{id}))
-                          .with_action(operation_spec("forward", "Forward", operation::Forward{id}));
+  Resource resource =
+      Resource{.type = "mail.message", .id = message_resource_id(message.id), .label = message_label(message)}
+          .with_action(operation_spec("open", "Open message", operation::RevealMessage{id}))
+          .with_action(operation_spec("inspect", "Preview without marking read", operation::InspectMessage{id}))
+          .with_action(operation_spec("reply", "Reply", operation::Reply{id}))
+          .with_action(operation_spec("reply-all", "Reply all", operation::ReplyAll{id}))
+          .with_action(operation_spec("forward", "Forward", operation::Forward{id}));
   resource = with_changes(std::move(resource), message);
   for (std::size_t index = 0; index < message.attachments.size(); ++index) {
     resource = std::move(resource).with_child(attachment_resource(message.id, index, message.attachments[index]));
@@ -68,7 +69,8 @@ Resource message_resource(const MessageSummary& message) {
   return resource;
 }
 
-Resource attachment_resource(const message::MessageId& message, std::size_t index, const AttachmentSummary& attachment) {
+Resource attachment_resource(const message::MessageId& message, std::size_t index,
+                             const AttachmentSummary& attachment) {
   ActionSpec save = operation_spec("save", "Save attachment", operation::SaveAttachment{message.to_string(), index})
                         .with_contract(ActionContract{"mail.attachment", {"mail", "attachment", "file-save"}});
   if (!attachment.downloaded) {
@@ -84,8 +86,9 @@ Resource thread_resource(message::FolderKind folder, const ConversationSummary& 
   const std::string& subject = conversation.messages.back().subject;
   Resource resource{.type = "mail.thread",
                     .id = thread_resource_id(message::identifier(folder), conversation.key),
-                    .label = blank(subject) ? fmt::format("{} messages in this conversation", conversation.messages.size())
-                                            : subject};
+                    .label = blank(subject)
+                                 ? fmt::format("{} messages in this conversation", conversation.messages.size())
+                                 : subject};
   for (const MessageSummary& message : conversation.messages) {
     resource = std::move(resource).with_child(message_resource(message));
   }

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "app/sync_report.h"
+#include "doc/message_marks.h"
 #include "platform/log/log.h"
 
 namespace mail::app {
@@ -37,9 +38,13 @@ engine::RequestKind kind_of_event(const engine::EngineEvent& event) {
 
 bool blank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
-// Fetched messages enter the store; the folder on screen gets a selection if it had none.
-void take_fetched(engine::event::MessagesFetched& fetched, state::MailState& state) {
-  for (message::MessageRecord& record : fetched.messages) state.store.insert(std::move(record));
+// Fetched messages enter the document (where local decisions win) and the store; the
+// folder on screen gets a selection if it had none.
+void take_fetched(engine::event::MessagesFetched& fetched, state::MailState& state, orvo::storage::Document& document) {
+  for (message::MessageRecord& record : fetched.messages) {
+    doc::project_message(document, record);
+    state.store.insert(std::move(record));
+  }
   if (fetched.folder == state.current_folder && !state.selected) state.repair_selection();
 }
 
@@ -69,7 +74,7 @@ std::optional<engine::RequestId> EngineLink::send(engine::EngineRequest request,
   return id;
 }
 
-bool EngineLink::apply_arrived_events(state::MailState& state) {
+bool EngineLink::apply_arrived_events(state::MailState& state, orvo::storage::Document& document) {
   if (!handle_) return false;
   std::vector<engine::EngineEvent> events = handle_->events.drain();
   for (engine::EngineEvent& event : events) {
@@ -79,14 +84,15 @@ bool EngineLink::apply_arrived_events(state::MailState& state) {
       orvo::log::warn(target, "mail: ignoring unmatched or wrong-kind engine event", {{"request_id", id.to_string()}});
       continue;
     }
-    apply(event, pending->second, state);
+    apply(event, pending->second, state, document);
     if (std::holds_alternative<engine::event::Finished>(event)) pending_.erase(pending);
   }
   if (!events.empty()) state.changed = true;
   return !events.empty();
 }
 
-void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state) {
+void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state,
+                       orvo::storage::Document& document) {
   std::visit(
       Overloaded{
           [&](const engine::event::Connected& connected) {
@@ -98,7 +104,7 @@ void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state
           },
           [&](engine::event::MessagesFetched& fetched) {
             state.set_status(fetched_status(fetched));
-            take_fetched(fetched, state);
+            take_fetched(fetched, state, document);
             report(fetched.email, SyncState::Succeeded);
           },
           [&](const engine::event::Sent& sent) { state.set_status(fmt::format("Delivered ({} bytes)", sent.bytes)); },

@@ -7,6 +7,7 @@
 
 #include "engine/engine_worker.h"
 #include "platform/accounts/sync_reporter.h"
+#include "platform/storage/document.h"
 #include "state/mail_state.h"
 
 namespace mail::app {
@@ -26,8 +27,9 @@ class EngineLink {
   // is gone (then the status says so).
   std::optional<engine::RequestId> send(engine::EngineRequest request, state::MailState& state);
 
-  // Applies every event that has arrived, in order; true when there were any.
-  bool apply_arrived_events(state::MailState& state);
+  // Applies every event that has arrived, in order; fetched records are projected
+  // into the mail document before they enter the store. True when there were any.
+  bool apply_arrived_events(state::MailState& state, orvo::storage::Document& document);
 
  private:
   struct Pending {
@@ -35,7 +37,8 @@ class EngineLink {
     std::string account;
   };
 
-  void apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state);
+  void apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state,
+             orvo::storage::Document& document);
   void report(const std::string& account, orvo::accounts::SyncState sync_state) const;
 
   std::optional<engine::EngineHandle> handle_;

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "app/status_tone.h"
+#include "platform/log/log.h"
+#include "platform/storage/document_persist.h"
 #include "platform/ui/toast.h"
 #include "platform/ui/tooltip.h"
 
@@ -23,6 +25,16 @@ const char* const welcome_body = "Add your email account to start reading and se
 const char* const add_account_label = "Add account";
 const char* const add_account_action = "mail.add-account";
 
+// The mail document of the local-state location; without one, or when it cannot be
+// opened, the decisions of this run are kept in memory only.
+orvo::storage::Document open_document(const std::optional<std::filesystem::path>& folder) {
+  if (!folder) return {};
+  auto document = orvo::storage::persist::open(*folder);
+  if (document) return std::move(*document);
+  orvo::log::warn("mail::app", "mail: could not open the mail document", {{"error", document.error()}});
+  return {};
+}
+
 }  // namespace
 
 LocalStateLocation LocalStateLocation::owned(orvo::storage::TempFolder scratch) {
@@ -40,7 +52,8 @@ MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation loc
                orvo::ui::EmptyState::Action{add_account_label, add_account_action}),
       location_(std::move(location)),
       compose_format_(state::load_compose_format(location_.folder)),
-      engine_(std::move(engine), location_.folder) {
+      engine_(std::move(engine), location_.folder),
+      document_(open_document(location_.folder)) {
   auto sidebar = std::make_unique<pane::Pane>(pane::PaneKind::Sidebar, state_, theme_);
   auto list = std::make_unique<pane::Pane>(pane::PaneKind::List, state_, theme_);
   auto reader = std::make_unique<pane::Pane>(pane::PaneKind::Reader, state_, theme_);

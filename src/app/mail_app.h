@@ -18,7 +18,9 @@
 #include "platform/ui/theme.h"
 #include "platform/ui/widget.h"
 #include "state/local_preferences.h"
+#include "platform/storage/document.h"
 #include "state/mail_state.h"
+#include "state/search_catalog.h"
 
 namespace mail::app {
 
@@ -51,6 +53,8 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   [[nodiscard]] const std::optional<ContextMenu>& context_menu() const { return context_menu_; }
   [[nodiscard]] bool purge_confirmation_open() const { return purge_confirmation_.has_value(); }
   [[nodiscard]] bool shortcut_reference_open() const { return shortcut_reference_.has_value(); }
+  [[nodiscard]] const orvo::storage::Document& document() const { return document_; }
+  [[nodiscard]] const state::MailSearchCatalog& search_catalog() const { return search_catalog_; }
 
   // The next layout pass finishes the shell's transitions at once.
   void request_snap() { snap_requested_ = true; }
@@ -90,6 +94,9 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   void open_purge_confirmation();
   void confirm_purge();
   void choose_menu_item(std::size_t index);
+  void reconcile_document();
+  void record_local_changes();
+  void commit_document();
   void connect_once();
   void refresh_when_due();
   [[nodiscard]] std::string view_label() const;
@@ -122,6 +129,10 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   state::ComposeFormat compose_format_;
   EngineLink engine_;
   StatusExpiry status_expiry_;
+  orvo::storage::Document document_;
+  std::optional<message::MessageId> draft_in_store_;  // the Drafts message mirroring the document's draft
+  bool document_primed_ = false;
+  state::MailSearchCatalog search_catalog_;
 
   std::optional<ContextMenu> context_menu_;
   std::optional<PurgeConfirmation> purge_confirmation_;

@@ -2,6 +2,13 @@
 
 #include <chrono>
 
+#include "actions/apply_mail_action.h"
+#include "actions/local_change_action.h"
+#include "doc/apply_to_store.h"
+#include "doc/current_draft.h"
+#include "doc/draft_mirror.h"
+#include "doc/message_marks.h"
+#include "platform/log/log.h"
 #include "state/bulk_commands.h"
 #include "state/message_commands.h"
 
@@ -25,16 +32,55 @@ message::Minutes current_minute() {
 }  // namespace
 
 void MailApp::sync(const orvo::ui::FrameContext& context) {
-  if (engine_.apply_arrived_events(*state_)) dirty_ = true;
+  if (engine_.apply_arrived_events(*state_, document_)) dirty_ = true;
   poll_attachment_save();
   if (status_expiry_.expired(state_->status, context.now)) {
     state_->status.reset();
     state_->changed = true;
   }
+  reconcile_document();
   connect_once();
   refresh_when_due();
   drain_effects();
+  search_catalog_.refresh(*state_);
   shell_->sync(context);
+}
+
+// Local decisions win over what the engine delivered: once every stored message is
+// known to the document, the document's marks and deletions are laid over the store,
+// and a draft being written shows in Drafts.
+void MailApp::reconcile_document() {
+  if (!document_primed_) {
+    for (const message::MessageId& id : state_->store.order()) doc::project_message(document_, *state_->store.find(id));
+    document_primed_ = true;
+    state_->document_primed = true;
+  }
+  doc::apply_to_store(document_, state_->store);
+  const message::DraftData draft = doc::read_draft(document_);
+  if (const auto account = state_->current_account_config()) {
+    const message::Contact sender{account->email, account->display_name.empty()
+                                                      ? std::nullopt
+                                                      : std::optional(account->display_name)};
+    draft_in_store_ = doc::mirror_draft(document_, state_->store, draft, sender, state_->clock, draft_in_store_);
+  }
+  commit_document();
+}
+
+// Each local change becomes one mail action on the document, as other programs'
+// actions do.
+void MailApp::record_local_changes() {
+  for (const state::LocalChange& change : std::exchange(state_->unrecorded_changes, {})) {
+    if (auto applied = actions::apply_mail_action(document_, actions::to_mail_action(change)); !applied) {
+      orvo::log::warn("mail::app", "mail: could not record a change in the mail document", {{"error", applied.error()}});
+    }
+  }
+  commit_document();
+}
+
+void MailApp::commit_document() {
+  if (auto committed = document_.commit(); !committed) {
+    orvo::log::warn("mail::app", "mail: could not save the mail document", {{"error", committed.error()}});
+  }
 }
 
 // On the first update with an account and an engine: log in, then fetch the Inbox.
@@ -77,6 +123,7 @@ void MailApp::drain_effects() {
     std::vector<state::UiEffect> effects = std::exchange(state_->effects, {});
     for (state::UiEffect& effect : effects) apply_effect(effect);
   }
+  record_local_changes();
 }
 
 // Effects whose parts are not part of the window yet (composer, setup form) only

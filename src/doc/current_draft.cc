@@ -18,8 +18,8 @@ using message::DraftAttachment;
 using message::DraftData;
 using orvo::storage::Document;
 
-constexpr std::array<std::string_view, 8> draft_fields{"to",        "cc",           "bcc",        "subject",
-                                                       "body",      "html_body",    "calendar_ics", "attachments"};
+constexpr std::array<std::string_view, 8> draft_fields{"to",   "cc",        "bcc",          "subject",
+                                                       "body", "html_body", "calendar_ics", "attachments"};
 
 void put_optional(Document& document, std::string_view field, const std::optional<std::string>& text) {
   if (text) {

@@ -32,7 +32,8 @@ class FieldReader {
 
   void optional_text(std::string_view key, std::optional<std::string>& field) {
     const Json* value = find(key);
-    if (value != nullptr && !value->is_null()) take(key, *value, value->is_string(), "a string or null", field.emplace());
+    if (value == nullptr || value->is_null()) return;
+    take(key, *value, value->is_string(), "a string or null", field.emplace());
   }
 
   void size(std::string_view key, std::uint64_t& field) {

@@ -16,9 +16,9 @@ std::size_t occurrences(std::string_view text, std::string_view part) {
 }  // namespace
 
 bool is_invitation_payload(std::string_view payload) {
-  return payload.size() <= max_payload_size && payload.find('\0') == std::string_view::npos &&
-         payload.starts_with("BEGIN:VCALENDAR\r\n") && payload.find("\r\nMETHOD:REQUEST\r\n") != std::string_view::npos &&
-         occurrences(payload, "BEGIN:VEVENT") == 1 && payload.ends_with("END:VCALENDAR\r\n");
+  return payload.size() <= max_payload_size && !payload.contains('\0') && payload.starts_with("BEGIN:VCALENDAR\r\n") &&
+         payload.contains("\r\nMETHOD:REQUEST\r\n") && occurrences(payload, "BEGIN:VEVENT") == 1 &&
+         payload.ends_with("END:VCALENDAR\r\n");
 }
 
 }  // namespace mail::doc

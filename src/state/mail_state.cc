@@ -96,16 +96,21 @@ void MailState::move_selection(int rows) {
 }
 
 std::size_t MailState::apply(const LocalChange& change) {
-  std::size_t changed_count = 0;
+  LocalChange applied = change;
+  applied.ids.clear();
   for (const MessageId& id : change.ids) {
     const MessageRecord* record = store.find(id);
     if (record == nullptr) continue;
     const MessageRecord before = *record;
     if (!apply_to_store(change, id)) continue;
-    ++changed_count;
+    applied.ids.push_back(id);
     queue_request(change, before);
   }
-  if (changed_count > 0) changed = true;
+  const std::size_t changed_count = applied.ids.size();
+  if (changed_count > 0) {
+    unrecorded_changes.push_back(std::move(applied));
+    changed = true;
+  }
   return changed_count;
 }
 

@@ -39,6 +39,8 @@ struct MailState {
   std::vector<MessageId> bulk_selection;
   std::string search_query;
   std::vector<UiEffect> effects;
+  // Local changes not yet recorded in the mail document, oldest first.
+  std::vector<LocalChange> unrecorded_changes;
   std::optional<std::string> status;
   message::Minutes clock = 0;
   orvo::ui::Point pointer;
@@ -78,8 +80,9 @@ struct MailState {
   // Moves the selection by `rows` within the list, clamped to its ends.
   void move_selection(int rows);
 
-  // Applies a change to the store and queues one request per changed message for
-  // the current account. Returns the number of messages changed.
+  // Applies a change to the store, keeps it for the mail document and queues one
+  // request per changed message for the current account. Returns the number of
+  // messages changed.
   std::size_t apply(const LocalChange& change);
   void set_search_query(std::string query);
   void set_search_focus(bool focused);

@@ -24,7 +24,9 @@ const JsonCase<MailAction> action_cases[] = {
     {action::CreateFolder{"f1", "Receipts"}, R"({"CreateFolder":{"id":"f1","name":"Receipts"}})"},
     {action::RenameFolder{"f1", "Bills"}, R"({"RenameFolder":{"id":"f1","name":"Bills"}})"},
     {action::DeleteFolder{"f1"}, R"({"DeleteFolder":{"id":"f1"}})"},
-    {action::SaveDraft{{.to = "a@b", .subject = "Hi", .html_body = "<p>x</p>",
+    {action::SaveDraft{{.to = "a@b",
+                        .subject = "Hi",
+                        .html_body = "<p>x</p>",
                         .attachments = {{"mail-attachment:blake3:00", "a.txt", "text/plain", 3}}}},
      R"({"SaveDraft":{"to":"a@b","cc":"","bcc":"","subject":"Hi","body":"","html_body":"<p>x</p>",)"
      R"("calendar_ics":null,"attachments":[{"content_id":"mail-attachment:blake3:00","filename":"a.txt",)"

@@ -34,6 +34,7 @@ class EngineLinkTest : public ::testing::Test {
   engine::AccountConfig account_{.email = "a@example.org"};
   orvo::storage::TempFolder folder_ = *orvo::storage::TempFolder::create("orvo-link-test-");
   state::MailState state_;
+  orvo::storage::Document document_;
   std::optional<orvo::thread::Receiver<engine::EngineRequest>> requests_;
   std::optional<orvo::thread::Sender<engine::EngineEvent>> events_;
   std::optional<EngineLink> link_;
@@ -48,24 +49,27 @@ TEST_F(EngineLinkTest, AppliesAnsweredEventsAndReportsSyncStatus) {
   fetched.id = {0, 7};
   events_->send(engine::event::MessagesFetched{sync, message::FolderKind::Inbox, "a@example.org", {fetched}});
   events_->send(engine::event::Finished{sync, engine::RequestKind::Sync});
-  EXPECT_TRUE(link_->apply_arrived_events(state_));
+  EXPECT_TRUE(link_->apply_arrived_events(state_, document_));
   EXPECT_FALSE(link_->busy());
   EXPECT_EQ(state_.status, "Synced 1 messages");
   EXPECT_EQ(state_.selected, (message::MessageId{0, 7}));
   EXPECT_EQ(sync_state(), "succeeded");
+  const bool* present = document_.get<bool>({"messages", fetched.id.to_string(), "present"});
+  ASSERT_NE(present, nullptr);
+  EXPECT_TRUE(*present);
 }
 
 TEST_F(EngineLinkTest, AnEmptyFetchSaysTheFolderIsUpToDate) {
   const auto sync = send(engine::request::Sync{engine::RequestId::generate(), account_, message::FolderKind::Inbox});
   events_->send(engine::event::MessagesFetched{sync, message::FolderKind::Inbox, "a@example.org", {}});
-  link_->apply_arrived_events(state_);
+  link_->apply_arrived_events(state_, document_);
   EXPECT_EQ(state_.status, "Inbox up to date");
 }
 
 TEST_F(EngineLinkTest, FailuresShowTheOperationAndClassifyTheSyncStatus) {
   const auto connect = send(engine::request::Connect{engine::RequestId::generate(), account_});
   events_->send(engine::event::Failed{connect, engine::RequestKind::Connect, "connect", "Password rejected"});
-  link_->apply_arrived_events(state_);
+  link_->apply_arrived_events(state_, document_);
   EXPECT_EQ(state_.status, "connect: Password rejected");
   EXPECT_EQ(sync_state(), "needs_authentication");
 }
@@ -75,7 +79,7 @@ TEST_F(EngineLinkTest, IgnoresEventsThatAnswerNothingPending) {
   orvo::log::Capture log;
   events_->send(engine::event::Connected{engine::RequestId::generate(), "a@example.org"});  // unknown id
   events_->send(engine::event::MessagesFetched{connect, message::FolderKind::Inbox, "a@example.org", {}});  // wrong kind
-  link_->apply_arrived_events(state_);
+  link_->apply_arrived_events(state_, document_);
   EXPECT_FALSE(state_.status.has_value());
   EXPECT_EQ(log.events().size(), 2u);
   EXPECT_TRUE(log.contains(orvo::log::Level::Warn, "mail: ignoring unmatched or wrong-kind engine event"));

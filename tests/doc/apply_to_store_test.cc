@@ -69,7 +69,8 @@ TEST(ApplyToStore, TheDocumentsValuesReplaceTheRecords) {
       {"starred", [](Document& d) { set_starred(d, {0, 1}, true); }, [](MessageRecord& r) { r.starred = true; }},
       {"folder", [](Document& d) { set_folder(d, {0, 1}, FolderKind::Archive); },
        [](MessageRecord& r) { r.folder = FolderKind::Archive; }},
-      {"a folder that is none", [](Document& d) { d.put({"flags", MessageId{0, 1}.to_string(), "folder"}, std::string("Archive")); },
+      {"a folder that is none",
+       [](Document& d) { d.put({"flags", MessageId{0, 1}.to_string(), "folder"}, std::string("Archive")); },
        [](MessageRecord&) {}},
       {"labels, in order",
        [](Document& d) {

@@ -99,7 +99,9 @@ TEST_F(DocumentPersistTest, CreatesTheFolderAndUsesWriteAheadLogging) {
 
 TEST_F(DocumentPersistTest, RefusesWhatItCannotReadAndLeavesItAsItWas) {
   const auto garbage = [&] { ASSERT_TRUE(atomic_file::write(file(), std::string(4096, 'x'))); };
-  const auto foreign = [&] { Connection(file()).run("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine')"); };
+  const auto foreign = [&] {
+    Connection(file()).run("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine')");
+  };
   const auto newer = [&] {
     open();
     Connection(file()).run("PRAGMA user_version = 2");

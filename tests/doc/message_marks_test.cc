@@ -59,7 +59,9 @@ TEST(MessageMarks, WriteTheDocumentLayout) {
          set_folder(d, id, FolderKind::Trash);
          project_message(d, fetched(true, true, FolderKind::Inbox));
        },
-       {{{"flags", key, "read"}, false}, {{"flags", key, "starred"}, true}, {{"flags", key, "folder"}, std::string("trash")}}},
+       {{{"flags", key, "read"}, false},
+        {{"flags", key, "starred"}, true},
+        {{"flags", key, "folder"}, std::string("trash")}}},
       {"project replaces a value of another kind",
        [](Document& d) {
          d.put({"flags", key, "read"}, std::string("yes"));
@@ -73,7 +75,9 @@ TEST(MessageMarks, WriteTheDocumentLayout) {
          set_starred(d, id, false);
          set_folder(d, id, FolderKind::Junk);
        },
-       {{{"flags", key, "read"}, true}, {{"flags", key, "starred"}, false}, {{"flags", key, "folder"}, std::string("junk")}}},
+       {{{"flags", key, "read"}, true},
+        {{"flags", key, "starred"}, false},
+        {{"flags", key, "folder"}, std::string("junk")}}},
       {"a container of another kind becomes a map",
        [](Document& d) {
          d.put({"flags"}, std::string("damaged"));

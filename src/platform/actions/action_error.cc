@@ -10,8 +10,4 @@ ActionError ActionError::not_found(std::string message) { return {"orvo.not_foun
 
 ActionError ActionError::failed(std::string message) { return {"orvo.failed", std::move(message)}; }
 
-nlohmann::ordered_json to_json(const ActionError& error) {
-  return {{"code", error.code}, {"message", error.message}};
-}
-
 }  // namespace orvo::actions

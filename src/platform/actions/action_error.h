@@ -1,7 +1,5 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <string>
 
 namespace orvo::actions {
@@ -19,7 +17,5 @@ struct ActionError {
 
   friend bool operator==(const ActionError&, const ActionError&) = default;
 };
-
-nlohmann::ordered_json to_json(const ActionError& error);
 
 }  // namespace orvo::actions

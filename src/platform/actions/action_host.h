@@ -1,9 +1,8 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
 #include <expected>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -22,7 +21,6 @@ using ActionResult = std::expected<nlohmann::ordered_json, ActionError>;
 // for the server, a file save for the portal); its result is collected later.
 struct PendingOperation {
   std::uint64_t id = 0;
-  friend bool operator==(const PendingOperation&, const PendingOperation&) = default;
 };
 
 using Invocation = std::variant<ActionResult, PendingOperation>;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
 #include <expected>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "platform/actions/action_args.h"
@@ -34,7 +33,7 @@ struct ActionParam {
 
   // A missing argument passes unless the parameter is mandatory; a present one must
   // be of the parameter's kind and meet its schema.
-  [[nodiscard]] std::expected<void, ActionError> check(const ActionArgs& args) const;
+  [[nodiscard]] std::expected<void, ActionError> check(const ActionArgs &args) const;
 };
 
 }  // namespace orvo::actions

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <any>
 #include <expected>
 #include <functional>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>

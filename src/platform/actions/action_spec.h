@@ -20,7 +20,6 @@ struct ActionContract {
   std::vector<std::string> tags;
 
   [[nodiscard]] bool has_tag(std::string_view tag) const;
-  friend bool operator==(const ActionContract&, const ActionContract&) = default;
 };
 
 // Why an action cannot run right now: a code for programs and a sentence for people.
@@ -56,7 +55,9 @@ class ActionSpec {
   [[nodiscard]] const std::optional<Unavailable>& unavailability() const { return unavailable_; }
 
   // Runs the encoder alone; `derive_input` is the admitted way in.
-  [[nodiscard]] std::expected<EncodedAction, ActionError> encode(const ActionArgs& args) const { return encoder_(args); }
+  [[nodiscard]] std::expected<EncodedAction, ActionError> encode(const ActionArgs& args) const {
+    return encoder_(args);
+  }
 
  private:
   std::string id_;

@@ -22,7 +22,8 @@ std::expected<void, ActionError> check_arguments(const ActionSpec& spec, const A
 }  // namespace
 
 std::expected<EncodedAction, ActionError> derive_input(const ActionSpec& spec, const ActionArgs& args) {
-  if (const auto& reason = spec.unavailability()) return std::unexpected(ActionError{reason->reason_code, reason->message});
+  if (const auto& reason = spec.unavailability())
+    return std::unexpected(ActionError{reason->reason_code, reason->message});
   if (auto checked = check_arguments(spec, args); !checked) return std::unexpected(checked.error());
   auto encoded = spec.encode(args);
   if (!encoded) return encoded;

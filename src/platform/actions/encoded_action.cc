@@ -22,9 +22,9 @@ std::string_view operation_type_name(OperationType type) {
 std::expected<EncodedAction, ActionError> enforce_operation_type(EncodedAction action,
                                                                  std::optional<OperationType> declared) {
   if (action.operation_type == declared) return action;
-  return std::unexpected(ActionError{"orvo.operation_type_mismatch", "the action declares " + type_phrase(declared) +
-                                                                          " but encoded " +
-                                                                          type_phrase(action.operation_type)});
+  return std::unexpected(ActionError{
+      "orvo.operation_type_mismatch",
+      "the action declares " + type_phrase(declared) + " but encoded " + type_phrase(action.operation_type)});
 }
 
 }  // namespace orvo::actions

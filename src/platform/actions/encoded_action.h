@@ -1,9 +1,8 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
 #include <expected>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -66,7 +66,9 @@ std::expected<std::optional<std::size_t>, std::string> read_count(const Json& sc
                                                                   const std::string& path) {
   const auto found = schema.find(keyword);
   if (found == schema.end()) return std::nullopt;
-  if (!found->is_number_unsigned()) return std::unexpected(broken_keyword(path, keyword));
+  // A schema built in code holds signed numbers, one parsed from text unsigned ones.
+  const bool count = found->is_number_unsigned() || (found->is_number_integer() && found->get<std::int64_t>() >= 0);
+  if (!count) return std::unexpected(broken_keyword(path, keyword));
   return found->get<std::size_t>();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <expected>
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace orvo::actions {
@@ -14,7 +13,7 @@ namespace orvo::actions {
 // keyword this checker knows but cannot read refuses every value, so that a broken
 // schema never lets input through. The error names the first violation and where it
 // is, starting from `path` ("ids[2] must be at least 1 character long").
-std::expected<void, std::string> check_schema(const nlohmann::ordered_json& value,
-                                              const nlohmann::ordered_json& schema, const std::string& path);
+std::expected<void, std::string> check_schema(const nlohmann::ordered_json& value, const nlohmann::ordered_json& schema,
+                                              const std::string& path);
 
 }  // namespace orvo::actions

@@ -11,7 +11,8 @@ void put_text(Json& object, const char* key, const std::string& text) {
 }
 
 Json param_json(const ActionParam& param) {
-  Json json{{"name", param.name}, {"kind", param.kind == ParamKind::Text ? "text" : "list"}, {"required", param.required}};
+  Json json{
+      {"name", param.name}, {"kind", param.kind == ParamKind::Text ? "text" : "list"}, {"required", param.required}};
   put_text(json, "label", param.label);
   put_text(json, "placeholder", param.placeholder);
   put_text(json, "description", param.description);

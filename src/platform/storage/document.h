@@ -52,8 +52,8 @@ class Document {
 
   [[nodiscard]] std::uint64_t heads() const { return heads_; }
   // The changes made after the state `sequence`, oldest first; valid until the next
-  // change. None when older changes have been folded into a snapshot: the reader
-  // has to look at the whole document again.
+  // change or commit. None when older changes have been folded into a snapshot: the
+  // reader has to look at the whole document again.
   [[nodiscard]] std::optional<std::span<const DocumentOperation>> changes_since(std::uint64_t sequence) const;
 
   // Saves every change not saved yet, in one transaction. On failure nothing of

@@ -92,8 +92,10 @@ std::optional<DocumentEntries> decode_entries(std::string_view bytes) {
     auto value = value_from_json(entry[1]);
     if (!path || !value || !entries.emplace(std::move(*path), std::move(*value)).second) return std::nullopt;
   }
-  const bool whole = std::ranges::all_of(entries, [&](const auto& entry) { return has_map_parent(entries, entry.first); });
-  if (!whole) return std::nullopt;
+  const auto orphan = std::ranges::find_if_not(entries, [&](const auto& entry) {
+    return has_map_parent(entries, entry.first);
+  });
+  if (orphan != entries.end()) return std::nullopt;
   return entries;
 }
 

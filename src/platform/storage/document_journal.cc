@@ -10,7 +10,7 @@ namespace {
 // Marks the file as ours, so that another program's database is never taken over.
 constexpr std::int64_t application_id = 0x4f52564f;  // "ORVO"
 constexpr std::int64_t schema_version = 1;
-// Long enough to outwait a reader checkpointing, short enough not to freeze the window.
+// Long enough to outwait another writer's short transaction, short enough not to freeze the window.
 constexpr int busy_timeout_ms = 1000;
 
 std::string schema() {
@@ -201,12 +201,16 @@ std::expected<JournalContent, std::string> DocumentJournal::load() {
     return {};
   });
   if (!read) return std::unexpected("could not read the saved document: " + read.error());
-  if (!content.operations.empty()) connection_->saved = content.operations.back().sequence;
-  else if (content.snapshot) connection_->saved = content.snapshot->sequence;
+  if (!content.operations.empty()) {
+    connection_->saved = content.operations.back().sequence;
+  } else if (content.snapshot) {
+    connection_->saved = content.snapshot->sequence;
+  }
   return content;
 }
 
-Status DocumentJournal::append(std::span<const JournalRecord> operations, const std::optional<JournalRecord>& snapshot) {
+Status DocumentJournal::append(std::span<const JournalRecord> operations,
+                               const std::optional<JournalRecord>& snapshot) {
   sqlite3* db = connection_->db.get();
   const Status written = in_transaction(db, "BEGIN IMMEDIATE", [&]() -> Status {
     auto heads = saved_heads(db);

@@ -32,7 +32,8 @@ std::expected<actions::ActionAddress, std::string> parse_action_address(std::str
   auto address = actions::ActionAddress::parse(text);
   if (!address) return std::unexpected("--invoke: " + address.error());
   if (address->action.empty()) {
-    return std::unexpected("--invoke needs the address of an action (RESOURCE#ACTION), not \"" + std::string(text) + "\"");
+    return std::unexpected("--invoke needs the address of an action (RESOURCE#ACTION), not \"" + std::string(text) +
+                           "\"");
   }
   return address;
 }

@@ -34,16 +34,19 @@ TEST(DeriveInput, RefusesAtTheFirstFailingStep) {
     ActionError error;
   };
   const Case cases[] = {
-      {echo_spec().unavailable({"account_offline", "No account"}), R"({"ids": ["a"]})",
+      {echo_spec().unavailable({"account_offline", "No account"}),
+       R"({"ids": ["a"]})",
        {"account_offline", "No account"}},
       {echo_spec(), R"({"ids": ["a"], "nots": "typo"})", {"orvo.invalid_arguments", "unexpected argument \"nots\""}},
       {echo_spec(), R"({"note": "n"})", {"orvo.invalid_arguments", "ids is required"}},
       {echo_spec(), R"({"ids": "a"})", {"orvo.invalid_arguments", "ids must be a list"}},
       {echo_spec(), R"({"ids": ["a"], "note": 3})", {"orvo.invalid_arguments", "note must be text"}},
       {echo_spec(), R"({"ids": []})", {"orvo.invalid_arguments", "ids must have at least 1 item"}},
-      {echo_spec(OperationType::Effect), R"({"ids": ["a"]})",
+      {echo_spec(OperationType::Effect),
+       R"({"ids": ["a"]})",
        {"orvo.operation_type_mismatch", "the action declares a view operation but encoded an effect operation"}},
-      {echo_spec(std::nullopt), R"({"ids": ["a"]})",
+      {echo_spec(std::nullopt),
+       R"({"ids": ["a"]})",
        {"orvo.operation_type_mismatch", "the action declares a view operation but encoded no operation"}},
   };
   for (const Case& c : cases) {

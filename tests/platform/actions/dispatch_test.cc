@@ -1,6 +1,6 @@
-#include "platform/actions/local_transport.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/actions/local_transport.h"
 
 namespace orvo::actions {
 namespace {

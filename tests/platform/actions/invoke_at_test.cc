@@ -10,9 +10,11 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 ActionSpec fixed_spec(std::string id, std::string payload) {
-  return ActionSpec(std::move(id), "Label", [payload](const ActionArgs&) {
-    return EncodedAction{"test.op", payload, OperationType::Effect};
-  }).declares(OperationType::Effect);
+  return ActionSpec(std::move(id), "Label",
+                    [payload](const ActionArgs&) {
+                      return EncodedAction{"test.op", payload, OperationType::Effect};
+                    })
+      .declares(OperationType::Effect);
 }
 
 // Publishes a shelf with one book; records what it was asked to do.

@@ -1,8 +1,8 @@
-#include "platform/ui/launch_options.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "platform/ui/launch_options.h"
 
 namespace orvo::ui {
 namespace {

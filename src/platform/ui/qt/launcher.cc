@@ -86,6 +86,12 @@ void settle(FrameDriver& driver) {
   driver.layout();
 }
 
+// Message texts come from mail and may hold bytes that are not UTF-8; they are
+// written as U+FFFD rather than ending the run.
+std::string json_text(const nlohmann::ordered_json& json, int indent = -1) {
+  return json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 int fail(const std::string& message) {
   std::fprintf(stderr, "orvo-mail: %s\n", message.c_str());
   return 1;
@@ -116,7 +122,7 @@ int invoke_action(FrameDriver& driver, const ActionRequest& request, const App& 
   const actions::ActionResult result =
       finish(driver, *host, actions::invoke_at(*host, app.action_registry(), request.address, request.args, context));
   if (!result) return fail(result.error().message);
-  std::printf("%s\n", result->dump().c_str());
+  std::printf("%s\n", json_text(*result).c_str());
   return 0;
 }
 
@@ -137,7 +143,7 @@ int write_captures(FrameDriver& driver, const LaunchOptions& options) {
   }
   if (options.actions_dump) {
     const actions::ActionHost* host = action_host(driver);
-    const std::string text = host ? actions::to_json(host->action_resources()).dump(2) : "{}";
+    const std::string text = host ? json_text(actions::to_json(host->action_resources()), 2) : "{}";
     if (auto written = write_json(*options.actions_dump, text); !written) return fail(written.error());
   }
   return 0;
