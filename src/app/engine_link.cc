@@ -105,6 +105,7 @@ void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state
           [&](engine::event::MessagesFetched& fetched) {
             state.set_status(fetched_status(fetched));
             take_fetched(fetched, state, document);
+            finish_fetch(fetched.id, std::nullopt);
             report(fetched.email, SyncState::Succeeded);
           },
           [&](const engine::event::Sent& sent) { state.set_status(fmt::format("Delivered ({} bytes)", sent.bytes)); },
@@ -114,11 +115,24 @@ void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state
           },
           [&](const engine::event::Failed& failed) {
             state.set_status(failed.operation + ": " + failed.error);
+            if (failed.kind == engine::RequestKind::Sync) finish_fetch(failed.id, failed.operation + ": " + failed.error);
             report(pending.account, sync_state_for_failure(failed.error));
           },
           [](const engine::event::Finished&) {},
       },
       event);
+}
+
+std::optional<std::optional<std::string>> EngineLink::take_fetch_outcome(const engine::RequestId& id) {
+  const auto found = watched_fetches_.find(id);
+  if (found == watched_fetches_.end() || !found->second) return std::nullopt;
+  std::optional<std::optional<std::string>> outcome = std::move(found->second);
+  watched_fetches_.erase(found);
+  return outcome;
+}
+
+void EngineLink::finish_fetch(const engine::RequestId& id, std::optional<std::string> error) {
+  if (const auto watched = watched_fetches_.find(id); watched != watched_fetches_.end()) watched->second = std::move(error);
 }
 
 void EngineLink::report(const std::string& account, SyncState sync_state) const {

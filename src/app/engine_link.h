@@ -27,6 +27,12 @@ class EngineLink {
   // is gone (then the status says so).
   std::optional<engine::RequestId> send(engine::EngineRequest request, state::MailState& state);
 
+  // Remembers how the fetch `id` ends, for someone waiting on it.
+  void watch_fetch(const engine::RequestId& id) { watched_fetches_[id] = std::nullopt; }
+  void forget_fetch(const engine::RequestId& id) { watched_fetches_.erase(id); }
+  // How a watched fetch ended, once it has: none for success, else the error shown.
+  std::optional<std::optional<std::string>> take_fetch_outcome(const engine::RequestId& id);
+
   // Applies every event that has arrived, in order; fetched records are projected
   // into the mail document before they enter the store. True when there were any.
   bool apply_arrived_events(state::MailState& state, orvo::storage::Document& document);
@@ -44,6 +50,9 @@ class EngineLink {
   std::optional<engine::EngineHandle> handle_;
   std::optional<orvo::accounts::AccountSyncReporter> reporter_;
   std::map<engine::RequestId, Pending> pending_;
+  void finish_fetch(const engine::RequestId& id, std::optional<std::string> error);
+
+  std::map<engine::RequestId, std::optional<std::optional<std::string>>> watched_fetches_;
 };
 
 }  // namespace mail::app

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "actions/mail_action_handler.h"
 #include "app/status_tone.h"
 #include "platform/log/log.h"
 #include "platform/storage/document_persist.h"
@@ -54,6 +55,7 @@ MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation loc
       compose_format_(state::load_compose_format(location_.folder)),
       engine_(std::move(engine), location_.folder),
       document_(open_document(location_.folder)) {
+  (void)actions::register_mail_actions(own_registry_);
   auto sidebar = std::make_unique<pane::Pane>(pane::PaneKind::Sidebar, state_, theme_);
   auto list = std::make_unique<pane::Pane>(pane::PaneKind::List, state_, theme_);
   auto reader = std::make_unique<pane::Pane>(pane::PaneKind::Reader, state_, theme_);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "actions/invoke_operation.h"
 #include "app/context_menu.h"
 #include "app/engine_link.h"
 #include "app/global_shortcuts.h"
@@ -12,6 +13,7 @@
 #include "app/status_expiry.h"
 #include "compose/attachment_save.h"
 #include "pane/pane.h"
+#include "platform/actions/action_host.h"
 #include "platform/storage/temp_folder.h"
 #include "platform/ui/empty_state.h"
 #include "platform/ui/nav_shell.h"
@@ -39,7 +41,10 @@ struct LocalStateLocation {
 // while no account is configured, with the overlays above them. Each update applies
 // what the engine reported, carries out what the state asked for and keeps the
 // status line.
-class MailApp final : public orvo::ui::Widget, private ShortcutHost {
+class MailApp final : public orvo::ui::Widget,
+                      public orvo::actions::ActionHost,
+                      private ShortcutHost,
+                      private actions::OperationHost {
  public:
   // A window built for a start scene has no engine.
   MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation location,
@@ -81,7 +86,37 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   void clear_dirty() override;
   [[nodiscard]] std::string_view type_name() const override { return "MailApp"; }
 
+  // Published actions: the resource tree, and what other programs invoke.
+  [[nodiscard]] orvo::actions::Resource action_resources() const override;
+  [[nodiscard]] std::optional<orvo::actions::Resource> resolve_resource(std::string_view id) const override;
+  orvo::actions::Invocation invoke(const orvo::actions::EncodedAction& action,
+                                   const orvo::actions::ActionContext& context,
+                                   const orvo::actions::ActionRegistry& registry) override;
+  std::optional<orvo::actions::ActionResult> collect(orvo::actions::PendingOperation operation) override;
+  void cancel(orvo::actions::PendingOperation operation) override;
+
  private:
+  // Long operations started by an invoked action, and how they ended.
+  struct RefreshOperation {
+    orvo::actions::PendingOperation operation;
+    engine::RequestId request;
+  };
+  struct SaveOperation {
+    orvo::actions::PendingOperation operation;
+    std::optional<compose::SaveOutcome> outcome;
+  };
+
+  // OperationHost
+  [[nodiscard]] bool operation_running() const override;
+  [[nodiscard]] bool has_engine() const override { return engine_.has_engine(); }
+  std::expected<orvo::actions::PendingOperation, std::string> start_attachment_save(const message::MessageId& id,
+                                                                                    std::size_t index) override;
+  std::optional<orvo::actions::PendingOperation> start_refresh() override;
+  void reveal_draft() override;
+  std::expected<void, std::string> prepare_invitation(
+      const actions::operation::PrepareCalendarInvitation& invitation) override;
+  orvo::actions::PendingOperation next_operation() { return {next_operation_id_++}; }
+
   // ShortcutHost
   void open_shortcut_reference() override;
   void refresh() override { refresh_current_folder(); }
@@ -89,7 +124,7 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   [[nodiscard]] bool welcome_shown() const { return state_->accounts.empty(); }
   void update_layout_mirror();
   void apply_effect(state::UiEffect& effect);
-  void start_attachment_save(const state::effect::SaveAttachment& save);
+  std::expected<void, std::string> begin_attachment_save(const message::MessageId& id, std::size_t index);
   void poll_attachment_save();
   void open_purge_confirmation();
   void confirm_purge();
@@ -132,12 +167,20 @@ class MailApp final : public orvo::ui::Widget, private ShortcutHost {
   orvo::storage::Document document_;
   std::optional<message::MessageId> draft_in_store_;  // the Drafts message mirroring the document's draft
   bool document_primed_ = false;
+  // What the document and the store were when the document was last laid over the
+  // store: nothing to do while neither has changed.
+  std::optional<std::pair<std::uint64_t, std::uint64_t>> reconciled_at_;
   state::MailSearchCatalog search_catalog_;
 
   std::optional<ContextMenu> context_menu_;
   std::optional<PurgeConfirmation> purge_confirmation_;
   std::optional<ShortcutReference> shortcut_reference_;
   std::optional<compose::SaveStart> attachment_save_;  // the save picker is open
+  std::optional<RefreshOperation> refresh_operation_;
+  std::optional<SaveOperation> save_operation_;
+  std::uint64_t next_operation_id_ = 1;
+  // Records the window's own changes, with the same handler other programs' changes use.
+  orvo::actions::ActionRegistry own_registry_;
 
   orvo::ui::Size window_;
   double text_scale_ = 1;

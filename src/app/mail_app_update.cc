@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "actions/apply_mail_action.h"
+#include "actions/mail_action_handler.h"
 #include "actions/local_change_action.h"
 #include "doc/apply_to_store.h"
 #include "doc/current_draft.h"
@@ -55,6 +55,8 @@ void MailApp::reconcile_document() {
     document_primed_ = true;
     state_->document_primed = true;
   }
+  const std::pair<std::uint64_t, std::uint64_t> now_at{document_.heads(), state_->store.revision()};
+  if (reconciled_at_ == now_at) return;
   doc::apply_to_store(document_, state_->store);
   const message::DraftData draft = doc::read_draft(document_);
   if (const auto account = state_->current_account_config()) {
@@ -64,14 +66,18 @@ void MailApp::reconcile_document() {
     draft_in_store_ = doc::mirror_draft(document_, state_->store, draft, sender, state_->clock, draft_in_store_);
   }
   commit_document();
+  reconciled_at_ = {document_.heads(), state_->store.revision()};
 }
 
 // Each local change becomes one mail action on the document, as other programs'
 // actions do.
 void MailApp::record_local_changes() {
+  actions::MailTransport transport(document_);
   for (const state::LocalChange& change : std::exchange(state_->unrecorded_changes, {})) {
-    if (auto applied = actions::apply_mail_action(document_, actions::to_mail_action(change)); !applied) {
-      orvo::log::warn("mail::app", "mail: could not record a change in the mail document", {{"error", applied.error()}});
+    if (auto recorded = actions::record_mail_action(own_registry_, transport, actions::to_mail_action(change));
+        !recorded) {
+      orvo::log::warn("mail::app", "mail: could not record a change in the mail document",
+                      {{"error", recorded.error().message}});
     }
   }
   commit_document();
@@ -154,7 +160,11 @@ void MailApp::apply_effect(state::UiEffect& effect) {
                  [&](const state::effect::ContextMenu& menu) {
                    context_menu_ = ContextMenu::open_for(*state_, menu.id, {menu.x, menu.y});
                  },
-                 [&](const state::effect::SaveAttachment& save) { start_attachment_save(save); },
+                 [&](const state::effect::SaveAttachment& save) {
+                   if (auto started = begin_attachment_save(save.id, save.index); !started) {
+                     state_->set_status(started.error());
+                   }
+                 },
                  [&](state::effect::Request& request) { engine_.send(std::move(request.request), *state_); },
                  [&](const state::effect::Status& status) { state_->set_status(status.text); },
                  [&](const state::effect::ConfirmPurge&) { open_purge_confirmation(); },
@@ -164,14 +174,13 @@ void MailApp::apply_effect(state::UiEffect& effect) {
   dirty_ = true;
 }
 
-void MailApp::start_attachment_save(const state::effect::SaveAttachment& save) {
-  auto started = compose::begin_save(state_->store, save.id, save.index, attachment_save_.has_value());
-  if (!started) {
-    state_->set_status(started.error());
-    return;
-  }
+std::expected<void, std::string> MailApp::begin_attachment_save(const message::MessageId& id, std::size_t index) {
+  const bool another_running = attachment_save_.has_value() || (save_operation_ && !save_operation_->outcome);
+  auto started = compose::begin_save(state_->store, id, index, another_running);
+  if (!started) return std::unexpected(started.error());
   attachment_save_ = std::move(*started);
   state_->set_status("Choose where to save the attachment");
+  return {};
 }
 
 // The picker answers on its own thread; its answer is taken here, on the next update.
@@ -181,7 +190,9 @@ void MailApp::poll_attachment_save() {
   if (std::holds_alternative<orvo::thread::Pending>(polled)) return;
   std::optional<orvo::ui::portal::SaveAnswer> answer;
   if (auto* given = std::get_if<orvo::ui::portal::SaveAnswer>(&polled)) answer = std::move(*given);
-  state_->set_status(compose::finish_save(attachment_save_->pending, std::move(answer)).status);
+  compose::SaveOutcome outcome = compose::finish_save(attachment_save_->pending, std::move(answer));
+  state_->set_status(outcome.status);
+  if (save_operation_ && !save_operation_->outcome) save_operation_->outcome = std::move(outcome);
   attachment_save_.reset();
   dirty_ = true;
 }

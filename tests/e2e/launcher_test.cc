@@ -57,6 +57,29 @@ TEST_F(Launcher, ScenesOpenOnTheSampleMailbox) {
   EXPECT_FALSE(has_label(dump("firstrun"), "You"));
 }
 
+TEST_F(Launcher, PublishesTheMailboxAndInvokesItsActions) {
+  ASSERT_EQ(run({"--scene", "wide", "--actions-dump", path("actions.json")}).exit_code, 0);
+  const auto tree = nlohmann::json::parse(std::ifstream(path("actions.json")));
+  EXPECT_EQ(tree["id"], "mail.mailbox");
+  std::string message;
+  for (const auto& folder : tree["children"]) {
+    if (folder["id"] != "mail.folder:inbox") continue;
+    message = folder["children"][0]["children"][0]["id"].get<std::string>();  // a thread's first message
+  }
+  ASSERT_FALSE(message.empty());
+
+  const ProgramRun starred = run({"--scene", "wide", "--invoke", message + "#star", "--args", "{}"});
+  EXPECT_EQ(starred.exit_code, 0) << starred.output;
+  EXPECT_NE(starred.output.find(R"("applied":"Set starred")"), std::string::npos) << starred.output;
+
+  const ProgramRun blank = run({"--scene", "wide", "--invoke", message + "#add-label", "--args", R"({"value":"  "})"});
+  EXPECT_EQ(blank.exit_code, 1);
+  EXPECT_NE(blank.output.find("Label must not be empty"), std::string::npos) << blank.output;
+
+  const ProgramRun offline = run({"--scene", "wide", "--invoke", "mail.mailbox#refresh", "--args", "{}"});
+  EXPECT_EQ(offline.exit_code, 1);
+}
+
 TEST_F(Launcher, InputScriptDrivesTheWindow) {
   const auto tree = dump("narrow", {"--input", "click 30 30; wait 300"});
   EXPECT_EQ(tree["value"], "Current view: folder drawer");
