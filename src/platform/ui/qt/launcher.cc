@@ -1,4 +1,4 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <QThread>
 #include <QTimer>
 
@@ -202,7 +202,8 @@ int run(LaunchDescription& description, int argc, char** argv) {
 
   prepare_environment(*options);
   if (!description.flags.high_dpi) ::setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
-  QGuiApplication application(argc, argv);
+  // The widgets application, not the plain GUI one: the file choosers are Qt dialogs.
+  QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(qt::to_qstring(description.app_id));
   QGuiApplication::setQuitOnLastWindowClosed(description.flags.quit_on_last_window_closed);
 
