@@ -56,6 +56,7 @@ MailApp::MailApp(std::shared_ptr<state::MailState> state, LocalStateLocation loc
       engine_(std::move(engine), location_.folder),
       document_(open_document(location_.folder)) {
   (void)actions::register_mail_actions(own_registry_);
+  if (state_->current_account < state_->accounts.size()) saved_account_id_ = state_->accounts[state_->current_account].id;
   auto sidebar = std::make_unique<pane::Pane>(pane::PaneKind::Sidebar, state_, theme_);
   auto list = std::make_unique<pane::Pane>(pane::PaneKind::List, state_, theme_);
   auto reader = std::make_unique<pane::Pane>(pane::PaneKind::Reader, state_, theme_);

@@ -132,6 +132,7 @@ class MailApp final : public orvo::ui::Widget,
   void reconcile_document();
   void record_local_changes();
   void commit_document();
+  void save_current_account();
   void connect_once();
   void refresh_when_due();
   [[nodiscard]] std::string view_label() const;
@@ -190,6 +191,7 @@ class MailApp final : public orvo::ui::Widget,
   bool sync_shown_running_ = false;
   bool connected_once_ = false;
   message::Minutes last_refresh_ = 0;
+  std::optional<std::string> saved_account_id_;  // the active account as last written to the store
   bool dirty_ = true;
 };
 

@@ -9,6 +9,7 @@
 #include "doc/draft_mirror.h"
 #include "doc/message_marks.h"
 #include "platform/log/log.h"
+#include "state/account_list.h"
 #include "state/bulk_commands.h"
 #include "state/message_commands.h"
 
@@ -41,6 +42,7 @@ void MailApp::sync(const orvo::ui::FrameContext& context) {
   reconcile_document();
   connect_once();
   refresh_when_due();
+  save_current_account();
   drain_effects();
   search_catalog_.refresh(*state_);
   shell_->sync(context);
@@ -87,6 +89,19 @@ void MailApp::commit_document() {
   if (auto committed = document_.commit(); !committed) {
     orvo::log::warn("mail::app", "mail: could not save the mail document", {{"error", committed.error()}});
   }
+}
+
+// The account the user moved to becomes the store's active account; a failure is
+// shown and the save tried again on the next update.
+void MailApp::save_current_account() {
+  if (state_->current_account >= state_->accounts.size()) return;
+  const std::string& id = state_->accounts[state_->current_account].id;
+  if (saved_account_id_ == id) return;
+  if (auto saved = state::save_account_list(location_.folder, {state_->accounts, state_->current_account}); !saved) {
+    state_->set_status("Selected account, but could not save that preference: " + saved.error());
+    return;
+  }
+  saved_account_id_ = id;
 }
 
 // On the first update with an account and an engine: log in, then fetch the Inbox.

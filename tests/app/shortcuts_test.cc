@@ -5,6 +5,7 @@
 #include "app/root_factories.h"
 #include "platform/ui/frame_driver.h"
 #include "platform/ui/gui_session.h"
+#include "platform/accounts/account_store.h"
 #include "platform/ui/input_script.h"
 
 namespace mail::app {
@@ -155,6 +156,14 @@ TEST_F(ShortcutsTest, SemanticActionsAreRoutedByPrefix) {
   }
   EXPECT_TRUE(state().accounts[1].collapsed);
   EXPECT_EQ(state().current_folder, FolderKind::Archive);
+}
+
+TEST_F(ShortcutsTest, TheAccountMovedToBecomesTheStoresActiveAccount) {
+  ASSERT_TRUE(driver_->perform({.id = "mail.account:1"}));
+  driver_->sync();
+  const auto store = orvo::accounts::AccountStore::load_in(*app().local_state_folder());
+  ASSERT_TRUE(store.has_value()) << store.error();
+  EXPECT_EQ(store->active_id(orvo::accounts::AccountTypeId::from("email"))->value, "you@lumenworks.example");
 }
 
 TEST_F(ShortcutsTest, ReaderActionsOnlyReachTheSelectedMessage) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/log/log.h"
+#include "platform/storage/temp_folder.h"
 #include "state/stored_config_json.h"
 
 namespace mail::state {
@@ -67,6 +68,37 @@ TEST(AccountList, SkipsUnreadableAccountsAndFindsTheActiveOne) {
   EXPECT_TRUE(list.entries[1].disabled);
   EXPECT_EQ(list.active, 1u);
   EXPECT_TRUE(log.contains(orvo::log::Level::Warn, "mail: skipping an account whose settings cannot be read"));
+}
+
+TEST(AccountList, SavingWritesSettingsAndSecretsApartAndDropsRemovedAccounts) {
+  auto folder = *orvo::storage::TempFolder::create("orvo-account-list-test-");
+  orvo::accounts::AccountStore existing;
+  const auto email = AccountTypeId::from(mail_account_type);
+  existing.upsert({.id = {"gone@example.org"}, .type = email, .settings = settings("gone@example.org")});
+  existing.upsert({.id = {"cal"}, .type = AccountTypeId::from("calendar")});
+  ASSERT_TRUE(existing.save_in(folder.path()).has_value());
+  auto vault = *orvo::accounts::SecretVault::open_in(folder.path());
+  vault.put({"gone@example.org"}, "old");
+  vault.put({"oauth@example.org"}, R"({"access_token":"t"})");
+  ASSERT_TRUE(vault.try_save().has_value());
+
+  AccountEntry password{.id = "a@example.org", .config = {.email = "a@example.org", .password = "pw"}, .collapsed = true};
+  AccountEntry oauth{.id = "oauth@example.org", .config = {.email = "oauth@example.org"}};
+  oauth.config.auth = engine::AuthKind::OAuth;
+  ASSERT_TRUE(save_account_list(folder.path(), {{password, oauth}, 1}).has_value());
+
+  const auto store = *orvo::accounts::AccountStore::load_in(folder.path());
+  const auto saved_vault = *orvo::accounts::SecretVault::open_in(folder.path());
+  const AccountList reloaded = load_account_list(store, &saved_vault);
+  ASSERT_EQ(reloaded.entries.size(), 2u);
+  EXPECT_EQ(reloaded.active, 1u);
+  EXPECT_TRUE(reloaded.entries[0].collapsed);
+  EXPECT_EQ(reloaded.entries[0].config.password, "pw");
+  EXPECT_FALSE(store.list(email)[0].settings.contains("password"));
+  EXPECT_EQ(saved_vault.get({"oauth@example.org"}), R"({"access_token":"t"})");  // tokens are kept
+  EXPECT_FALSE(saved_vault.get({"gone@example.org"}).has_value());
+  EXPECT_EQ(store.list(AccountTypeId::from("calendar")).size(), 1u);  // other programs' accounts stay
+  EXPECT_TRUE(save_account_list(std::nullopt, reloaded).has_value());
 }
 
 TEST(AccountList, ActiveDefaultsToTheFirst) {
