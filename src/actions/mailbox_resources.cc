@@ -18,9 +18,9 @@ using orvo::actions::Unavailable;
 
 using Ids = std::vector<std::string>;
 
-ActionSpec when_connected(ActionSpec spec, const MailSnapshot& snapshot, std::string message) {
-  if (snapshot.connected) return spec;
-  return std::move(spec).unavailable(Unavailable{"account_offline", std::move(message)});
+ActionSpec when_connected(ActionSpec action, const MailSnapshot& snapshot, std::string message) {
+  if (snapshot.connected) return action;
+  return std::move(action).unavailable(Unavailable{"account_offline", std::move(message)});
 }
 
 ActionSpec refresh_spec(const MailSnapshot& snapshot) {
@@ -50,7 +50,7 @@ std::expected<orvo::actions::EncodedAction, ActionError> encode_invitation(const
 }
 
 ActionSpec invitation_spec(const MailSnapshot& snapshot) {
-  ActionSpec spec =
+  ActionSpec action =
       ActionSpec("prepare-calendar-invitation", "Prepare calendar invitation", encode_invitation)
           .described("recipient, subject and calendar payload")
           .with_param(ActionParam::text("to").described("Invitation recipient"))
@@ -59,7 +59,7 @@ ActionSpec invitation_spec(const MailSnapshot& snapshot) {
           .with_param(ActionParam::text("calendar_ics").described("Bounded text/calendar METHOD:REQUEST payload"))
           .declares(orvo::actions::OperationType::Effect)
           .with_contract(ActionContract{"mail.draft", {"mail", "calendar", "invitation", "device-local-sensitive"}});
-  return when_connected(std::move(spec), snapshot, "Connect a Mail account before preparing an invitation");
+  return when_connected(std::move(action), snapshot, "Connect a Mail account before preparing an invitation");
 }
 
 // The changes the mailbox applies to many messages at once, in the order offered.
@@ -98,9 +98,9 @@ Resource mailbox(const MailSnapshot& snapshot) {
       Resource{.type = "mail.mailbox", .id = std::string(mailbox_resource_id), .label = snapshot.address}.with_action(
           operation_spec("compose", "Compose message", operation::ComposeNew{}));
   for (const BulkChange& bulk : bulk_changes) {
-    ActionSpec spec = bulk_spec(bulk.id, bulk.label, bulk.ids_description, bulk.change);
-    if (bulk.destructive) spec = std::move(spec).destructive();
-    root = std::move(root).with_action(std::move(spec));
+    ActionSpec action = bulk_spec(bulk.id, bulk.label, bulk.ids_description, bulk.change);
+    if (bulk.destructive) action = std::move(action).destructive();
+    root = std::move(root).with_action(std::move(action));
   }
   return std::move(root)
       .with_action(refresh_spec(snapshot))

@@ -41,7 +41,7 @@ Json spec_json(const ActionSpec& spec) {
 
 Json to_json(const Resource& resource) {
   Json json{{"type", resource.type}, {"id", resource.id}, {"label", resource.label}, {"actions", Json::array()}};
-  for (const ActionSpec& spec : resource.actions) json["actions"].push_back(spec_json(spec));
+  for (const ActionSpec& action : resource.actions) json["actions"].push_back(spec_json(action));
   json["children"] = Json::array();
   for (const Resource& child : resource.children) json["children"].push_back(to_json(child));
   return json;

@@ -84,33 +84,33 @@ std::size_t utf8_length(unsigned char lead) {
   return 1;
 }
 
-std::expected<KeyPress, std::string> parse_key(std::string_view spec) {
+std::expected<KeyPress, std::string> parse_key(std::string_view key_name) {
   KeyPress press;
   // The last part is the key itself, so "Ctrl++" is Ctrl with "+".
-  while (spec.size() > 1) {
-    const auto plus = spec.find('+');
-    if (plus == std::string_view::npos || plus == spec.size() - 1) break;
-    const std::string modifier = lowered(spec.substr(0, plus));
+  while (key_name.size() > 1) {
+    const auto plus = key_name.find('+');
+    if (plus == std::string_view::npos || plus == key_name.size() - 1) break;
+    const std::string modifier = lowered(key_name.substr(0, plus));
     if (modifier == "shift") press.modifiers.shift = true;
     else if (modifier == "ctrl" || modifier == "control") press.modifiers.ctrl = true;
     else if (modifier == "alt") press.modifiers.alt = true;
     else if (modifier == "meta" || modifier == "cmd" || modifier == "super") press.modifiers.meta = true;
-    else return std::unexpected("unknown modifier \"" + std::string(spec.substr(0, plus)) + "\"");
-    spec.remove_prefix(plus + 1);
+    else return std::unexpected("unknown modifier \"" + std::string(key_name.substr(0, plus)) + "\"");
+    key_name.remove_prefix(plus + 1);
   }
-  if (spec.empty()) return std::unexpected("a key needs a name");
-  if (lowered(spec) == "space") {
+  if (key_name.empty()) return std::unexpected("a key needs a name");
+  if (lowered(key_name) == "space") {
     press.text = " ";
     return press;
   }
-  if (auto key = named_key(spec); key && spec.size() > 1) {
+  if (auto key = named_key(key_name); key && key_name.size() > 1) {
     press.key = *key;
     return press;
   }
-  if (utf8_length(static_cast<unsigned char>(spec.front())) != spec.size()) {
-    return std::unexpected("unknown key \"" + std::string(spec) + "\"");
+  if (utf8_length(static_cast<unsigned char>(key_name.front())) != key_name.size()) {
+    return std::unexpected("unknown key \"" + std::string(key_name) + "\"");
   }
-  press.text = std::string(spec);
+  press.text = std::string(key_name);
   if (press.text.size() == 1 && std::isalpha(static_cast<unsigned char>(press.text[0]))) {
     press.text[0] = static_cast<char>(press.modifiers.shift ? std::toupper(press.text[0]) : std::tolower(press.text[0]));
   }
