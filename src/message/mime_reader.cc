@@ -1,10 +1,11 @@
 #include "message/mime_reader.h"
 
+#include <gmime/gmime.h>
+
 #include <algorithm>
 #include <memory>
-#include <mutex>
 
-#include <gmime/gmime.h>
+#include "message/mime_library.h"
 
 namespace mail::message {
 namespace {
@@ -33,8 +34,7 @@ struct ParsedMessage {
 };
 
 std::optional<ParsedMessage> parse(std::string_view raw) {
-  static std::once_flag initialised;
-  std::call_once(initialised, [] { g_mime_init(); });
+  ensure_mime_library();
   Ref<GMimeStream> source(g_mime_stream_mem_new_with_buffer(raw.data(), raw.size()));
   const Ref<GMimeParser> parser(g_mime_parser_new_with_stream(source.get()));
   Ref<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), nullptr));

@@ -9,13 +9,12 @@ out=${ORVO_FUZZ_DIR:-$root/build/fuzz}
 corpus=$out/parse_message_corpus
 mkdir -p "$corpus"
 
-sources="mime_reader record_from_mime html_to_text message_date message_id mime_type date_format"
+sources="mime_library mime_reader record_from_mime html_to_text message_date message_id mime_type date_format"
 flags="-std=c++2b -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -I$root/src $(pkg-config --cflags gmime-3.0 libxml-2.0)"
 
-# The machine's cores are shared: compile under the same lock as the normal build.
 # shellcheck disable=SC2086
-flock /tmp/orvo-build.lock clang++-14 $flags \
+clang++-14 $flags \
   $(for name in $sources; do printf '%s ' "$root/src/message/$name.cc"; done) \
   "$root/src/platform/crypto/uuid.cc" "$root/tests/fuzz/parse_message_fuzz.cc" \
   $(pkg-config --libs gmime-3.0 libxml-2.0 libcrypto) -lfmt \

@@ -16,9 +16,8 @@ sources="base64 command_builder command_writer date_time mailbox_list modified_u
 flags="-std=c++2b -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -I$root/src -include $root/tests/fuzz/clang14_expected.h"
 
-# The machine's cores are shared: compile under the same lock as the normal build.
 # shellcheck disable=SC2086
-flock /tmp/orvo-build.lock clang++-14 $flags \
+clang++-14 $flags \
   $(for name in $sources; do printf '%s ' "$root/src/engine/imap/$name.cc"; done) \
   "$root/tests/fuzz/imap_response_fuzz.cc" -o "$out/imap_response_fuzz"
 

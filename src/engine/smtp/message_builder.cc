@@ -10,6 +10,7 @@
 #include "engine/smtp/bare_address.h"
 #include "engine/smtp/glib_ptr.h"
 #include "message/ascii.h"
+#include "message/mime_library.h"
 #include "platform/crypto/uuid.h"
 
 namespace mail::engine::smtp {
@@ -24,7 +25,6 @@ using PartPtr = GObjectPtr<GMimeObject>;
 // built, since the envelope refuses that sender.
 constexpr const char* fallback_domain = "localhost";
 
-void initialise_gmime() { [[maybe_unused]] static const bool initialised = (g_mime_init(), true); }
 
 bool is_control_character(char c) {
   const auto byte = static_cast<unsigned char>(c);
@@ -170,7 +170,7 @@ Contact sender_of(const AccountConfig& account) {
 
 std::expected<std::string, std::string> build_message(const Contact& sender, const DraftData& draft,
                                                       const orvo::storage::BlobStore& store) {
-  initialise_gmime();
+  message::ensure_mime_library();
   const auto content = content_part(draft, store);
   if (!content) return std::unexpected(content.error());
   const GObjectPtr<GMimeMessage> message(g_mime_message_new(TRUE));
