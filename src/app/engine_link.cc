@@ -5,6 +5,7 @@
 #include "app/sync_report.h"
 #include "doc/message_marks.h"
 #include "platform/log/log.h"
+#include "platform/variant/overloaded.h"
 
 namespace mail::app {
 namespace {
@@ -13,20 +14,15 @@ using orvo::accounts::SyncState;
 
 constexpr std::string_view target = "mail::app";
 
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-
 std::string account_of(const engine::EngineRequest& request) {
-  return std::visit(Overloaded{[](const engine::request::OAuthSignIn& sign_in) { return sign_in.account_key; },
+  return std::visit(orvo::Overloaded{[](const engine::request::OAuthSignIn& sign_in) { return sign_in.account_key; },
                                [](const auto& other) { return other.account.email; }},
                     request);
 }
 
 // The kind of request an event can answer.
 engine::RequestKind kind_of_event(const engine::EngineEvent& event) {
-  return std::visit(Overloaded{[](const engine::event::Connected&) { return engine::RequestKind::Connect; },
+  return std::visit(orvo::Overloaded{[](const engine::event::Connected&) { return engine::RequestKind::Connect; },
                                [](const engine::event::FoldersListed&) { return engine::RequestKind::Connect; },
                                [](const engine::event::MessagesFetched&) { return engine::RequestKind::Sync; },
                                [](const engine::event::Sent&) { return engine::RequestKind::Send; },
@@ -94,7 +90,7 @@ bool EngineLink::apply_arrived_events(state::MailState& state, orvo::storage::Do
 void EngineLink::apply(engine::EngineEvent& event, const Pending& pending, state::MailState& state,
                        orvo::storage::Document& document) {
   std::visit(
-      Overloaded{
+      orvo::Overloaded{
           [&](const engine::event::Connected& connected) {
             state.set_status("Connected " + connected.email);
             report(connected.email, SyncState::Started);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "doc/invitation_payload.h"
+#include "message/ascii.h"
 
 namespace mail::app {
 namespace {
@@ -10,12 +11,6 @@ namespace {
 constexpr std::size_t longest_recipient = 8192;
 constexpr std::size_t longest_subject = 998;
 constexpr std::size_t longest_message = 262'144;
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n\f\v");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n\f\v") - first + 1);
-}
 
 // U+0000–U+001F, U+007F and the C1 controls U+0080–U+009F (0xC2 0x80–0x9F in UTF-8).
 bool has_control_character(std::string_view text) {
@@ -34,11 +29,11 @@ bool has_control_character(std::string_view text) {
 
 std::expected<message::DraftData, std::string> invitation_draft(
     const actions::operation::PrepareCalendarInvitation& invitation) {
-  const std::string_view to = trimmed(invitation.to);
+  const std::string_view to = message::trim_blanks(invitation.to);
   if (to.size() > longest_recipient || to.find('@') == std::string_view::npos || has_control_character(to)) {
     return std::unexpected("invitation recipient is invalid");
   }
-  const std::string_view subject = trimmed(invitation.subject);
+  const std::string_view subject = message::trim_blanks(invitation.subject);
   if (subject.empty() || subject.size() > longest_subject || has_control_character(subject)) {
     return std::unexpected("invitation subject is invalid");
   }

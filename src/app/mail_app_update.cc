@@ -9,6 +9,7 @@
 #include "doc/draft_mirror.h"
 #include "doc/message_marks.h"
 #include "platform/log/log.h"
+#include "platform/variant/overloaded.h"
 #include "state/account_list.h"
 #include "state/bulk_commands.h"
 #include "state/message_commands.h"
@@ -19,11 +20,6 @@ namespace {
 using std::chrono::minutes;
 
 constexpr message::Minutes refresh_interval_minutes = 4;
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 message::Minutes current_minute() {
   const auto since_epoch = std::chrono::system_clock::now().time_since_epoch();
@@ -151,7 +147,7 @@ void MailApp::drain_effects() {
 // close what they would cover.
 void MailApp::apply_effect(state::UiEffect& effect) {
   const auto message_exists = [&](const message::MessageId& id) { return state_->store.find(id) != nullptr; };
-  std::visit(Overloaded{
+  std::visit(orvo::Overloaded{
                  [&](const state::effect::ShowReader&) { shell_->set_detail_shown(true); },
                  [&](const state::effect::ShowList&) { shell_->set_detail_shown(false); },
                  [&](const state::effect::CloseDrawer&) {

@@ -1,12 +1,12 @@
 #include "engine/account_config.h"
 
+#include "message/ascii.h"
+
 namespace mail::engine {
 
 std::string login_name(const StoredConfig& config) {
-  const auto first = config.username.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return config.email;
-  const auto last = config.username.find_last_not_of(" \t\r\n");
-  return config.username.substr(first, last - first + 1);
+  const std::string_view name = message::trim_blanks(config.username);
+  return name.empty() ? config.email : std::string(name);
 }
 
 }  // namespace mail::engine

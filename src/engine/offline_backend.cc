@@ -3,14 +3,10 @@
 #include <fmt/format.h>
 
 #include "engine/smtp/message_builder.h"
+#include "platform/variant/overloaded.h"
 
 namespace mail::engine {
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 struct Outcome {
   std::string operation;
@@ -34,7 +30,7 @@ void OfflineBackend::handle(EngineRequest request, const EventSender& events) {
   const RequestKind kind = kind_of(request);
   const RequestId id = id_of(request);
   const Outcome outcome = std::visit(
-      Overloaded{
+      orvo::Overloaded{
           [](const request::Connect& connect) {
             return Outcome{"offline", fmt::format("IMAP is unavailable for {}; rebuild with the live mail backend to "
                                                   "connect",

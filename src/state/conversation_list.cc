@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <variant>
 
+#include "message/ascii.h"
+
 namespace mail::state {
 namespace {
 
@@ -20,12 +22,6 @@ struct Entry {
 };
 
 using MessageIndex = std::unordered_map<std::string_view, const Entry*>;
-
-std::string_view trim_blanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 // A thread key: the Message-ID of a message of the folder, named by the entry the
 // index holds for it, or a text no message of the folder carries (a reference to a
@@ -108,7 +104,7 @@ std::vector<Entry> newest_first(const MessageStore& store, FolderKind folder) {
 }  // namespace
 
 std::string_view trimmed_message_id(std::string_view id) {
-  id = trim_blanks(id);
+  id = message::trim_blanks(id);
   if (id.starts_with('<')) id.remove_prefix(1);
   if (id.ends_with('>')) id.remove_suffix(1);
   return id;

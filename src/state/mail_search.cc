@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+#include "message/ascii.h"
+
 namespace mail::state {
 namespace {
 
@@ -11,12 +13,6 @@ std::string lowered(std::string_view text) {
   std::string result(text);
   std::ranges::transform(result, result.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return result;
-}
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 bool matches(const MessageRecord& message, const std::string& query) {
@@ -37,7 +33,7 @@ bool searched(const MessageRecord& message, std::optional<FolderKind> folder) {
 SearchResult search_messages(const MessageStore& store, std::string_view query, std::optional<FolderKind> folder,
                              SearchLimits limits) {
   SearchResult result;
-  const std::string needle = lowered(trimmed(query));
+  const std::string needle = lowered(message::trim_blanks(query));
   if (needle.empty() || limits.scan == 0 || limits.results == 0) return result;
 
   std::vector<const MessageRecord*> found;
